@@ -1,0 +1,92 @@
+// The process's generator, the fatal-failure path and the guarded click.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "oracle_fakes.h"
+#include "platform/answer_click.h"
+#include "platform/process_random_source.h"
+#include "platform/report_fatal_failure.h"
+
+namespace zefra {
+namespace {
+
+TEST(ProcessRandomSource, EveryRunDrawsTheSameIndices) {
+    // Pinned: a change here changes the replies every user sees, on Linux and Windows alike.
+    const std::array<AnswerIndex, 10> firstTen{24, 4, 27, 25, 3, 29, 27, 6, 18, 9};
+    ProcessRandomSource fresh;
+    ProcessRandomSource another;
+    for (const AnswerIndex expected : firstTen) {
+        EXPECT_EQ(DrawAnswerIndex(fresh), expected);
+        EXPECT_EQ(DrawAnswerIndex(another), expected);
+    }
+}
+
+using testing::ScriptedSource;
+
+TEST(ProcessRandomSource, DrawsEveryIndexEvenly) {
+    ProcessRandomSource source;
+    constexpr int kDraws = 300'000;
+    std::array<int, kAnswerCount> counts{};
+    for (int i = 0; i < kDraws; ++i) {
+        const float r = source.NextUnit();
+        ASSERT_GE(r, 0.0f);
+        ASSERT_LT(r, 1.0f);
+        ASSERT_EQ(std::ldexp(r, 24), std::floor(std::ldexp(r, 24))) << "a multiple of 2^-24";
+        ScriptedSource once({r});
+        ++counts[static_cast<std::size_t>(DrawAnswerIndex(once))];
+    }
+    const double expected = double{kDraws} / kAnswerCount;
+    double chiSquare = 0;
+    for (const int count : counts) {
+        EXPECT_GT(count, 0);
+        chiSquare += (count - expected) * (count - expected) / expected;
+    }
+    // 29 degrees of freedom: 58.30 is the 0.999 quantile.
+    EXPECT_LT(chiSquare, 58.30);
+}
+
+TEST(ReportFatalFailureDeathTest, ReportsOnStandardErrorAndEndsTheProcess) {
+    EXPECT_EXIT(ReportFatalFailure("the question box is gone"), ::testing::ExitedWithCode(1),
+                "^Zefra: fatal failure: the question box is gone\n$");
+
+    // A front end's presenter sees the same failure, once.
+    static int presented = 0;
+    SetFatalFailurePresenter([](std::string_view what) noexcept {
+        std::fprintf(stderr, "presented %d: %.*s\n", ++presented, static_cast<int>(what.size()),
+                     what.data());
+        ReportFatalFailure("presenter failed too");
+    });
+    EXPECT_EXIT(ReportFatalFailure("boom"), ::testing::ExitedWithCode(1),
+                "fatal failure: boom\npresented 1: boom\n.*presenter failed too\n$");
+    SetFatalFailurePresenter(nullptr);
+}
+
+TEST(AnswerClickDeathTest, AFailureThatEscapesTheAskCommandEndsTheProgram) {
+    ProcessRandomSource source;
+    AnswerIndex last = 0;
+    testing::RecordingView failingRead({u"Q"}, 0);
+    EXPECT_EXIT(AnswerClick(failingRead, source, last), ::testing::ExitedWithCode(1),
+                "fatal failure: question view failed");
+
+    testing::ScriptedSource broken({std::nanf("")});
+    testing::RecordingView view({u"Q"});
+    EXPECT_EXIT(AnswerClick(view, broken, last), ::testing::ExitedWithCode(1),
+                "fatal failure: random source gave .*, outside \\[0, 1\\)");
+
+    struct NotAnException {};
+    struct ThrowingSource final : RandomSource {
+        float NextUnit() override { throw NotAnException{}; }
+    } strange;
+    EXPECT_EXIT(AnswerClick(view, strange, last), ::testing::ExitedWithCode(1),
+                "fatal failure: unknown failure");
+
+    // A click that succeeds returns normally.
+    AnswerClick(view, source, last);
+    EXPECT_EQ(view.calls().back(), u"set:");
+}
+
+}  // namespace
+}  // namespace zefra
