@@ -10,8 +10,7 @@ AnswerIndex DrawAnswerIndex(RandomSource& source) {
     const float r = source.NextUnit();
     // Written so that NaN fails too.
     if (!(r >= 0.0f && r < 1.0f)) {
-        throw std::out_of_range("random source gave " + std::to_string(r) +
-                                ", outside [0, 1)");
+        throw std::out_of_range("random source gave " + std::to_string(r) + ", outside [0, 1)");
     }
     // A float times 30 is exact in double precision; rounding it to float first could carry
     // a value just below a boundary (say, just below 21/30) up onto it.

@@ -12,7 +12,7 @@ using TextView = std::u16string_view;
 // What the ask command needs from the window. An operation that fails throws; the command
 // catches nothing, so the failure leaves it at the step that failed.
 class QuestionView {
-public:
+  public:
     virtual ~QuestionView() = default;
 
     // The question box's contents, read afresh on every call.

@@ -4,7 +4,7 @@ namespace zefra {
 
 // The generator the draw consumes. One value per draw; nothing else takes values from it.
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
 
     // The next value r of the sequence, with 0 <= r < 1.

@@ -10,10 +10,10 @@ namespace zefra {
 // The process's one generator. Never seeded: a default-constructed mt19937 starts from the state
 // the C++ standard fixes, so every run, on every compiler and platform, draws the same sequence.
 class ProcessRandomSource final : public RandomSource {
-public:
+  public:
     float NextUnit() override;
 
-private:
+  private:
     std::mt19937 engine_;
 };
 

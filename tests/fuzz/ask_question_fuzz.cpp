@@ -51,10 +51,13 @@ Press Model(const Text& first, const Text& second, float r, int failAt) {
         const auto index = static_cast<AnswerIndex>(std::floor(double{r} * 30));
         press.last = index;
         press.taken = 1;
-        press.calls = index == 21 ? std::vector<Text>{u"get", u"get", u"show:" + second, u"set:"}
-                                  : std::vector<Text>{u"get", u"show:" +
-                                      Text(std::get<std::u16string_view>(AnswerTable[static_cast<std::size_t>(index)])),
-                                      u"set:"};
+        press.calls =
+            index == 21
+                ? std::vector<Text>{u"get", u"get", u"show:" + second, u"set:"}
+                : std::vector<Text>{u"get",
+                                    u"show:" + Text(std::get<std::u16string_view>(
+                                                   AnswerTable[static_cast<std::size_t>(index)])),
+                                    u"set:"};
     }
     if (failAt >= 0 && static_cast<std::size_t>(failAt) < press.calls.size()) {
         press.calls.resize(static_cast<std::size_t>(failAt) + 1);

@@ -13,7 +13,7 @@ namespace zefra::testing {
 
 // A source that hands out the given values in order and counts what was taken.
 class ScriptedSource final : public RandomSource {
-public:
+  public:
     explicit ScriptedSource(std::vector<float> values) : values_(std::move(values)) {}
 
     float NextUnit() override {
@@ -22,7 +22,7 @@ public:
     }
     std::size_t taken() const { return taken_; }
 
-private:
+  private:
     std::vector<float> values_;
     std::size_t taken_ = 0;
 };
@@ -31,7 +31,7 @@ private:
 // Each read returns the next scripted box content (the last one repeats). The call numbered
 // failAtCall (0-based) throws instead of doing its work.
 class RecordingView final : public QuestionView {
-public:
+  public:
     explicit RecordingView(std::deque<Text> boxContents, int failAtCall = -1)
         : box_(std::move(boxContents)), failAtCall_(failAtCall) {}
 
@@ -50,7 +50,7 @@ public:
     const std::vector<Text>& calls() const { return calls_; }
     const Text& box() const { return box_.front(); }
 
-private:
+  private:
     void Record(Text call) {
         if (static_cast<int>(calls_.size()) == failAtCall_) {
             calls_.push_back(u"failed " + call);

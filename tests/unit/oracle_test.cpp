@@ -31,19 +31,41 @@ AnswerIndex DrawFrom(float r) {
     return index;
 }
 
-Text ReplyText(AnswerIndex index) { return Text(std::get<std::u16string_view>(AnswerAt(index))); }
+Text ReplyText(AnswerIndex index) {
+    return Text(std::get<std::u16string_view>(AnswerAt(index)));
+}
 
 TEST(AnswerTable, HoldsTheThirtyRepliesInTheirOrder) {
-    const char16_t* const expected[kAnswerCount] = {
-        u"Of course!", u"Certainly!", u"Yes!", u"It's possible", u"Maybe", u"Maybe not",
-        u"Nope", u"Why would that happen?", u"I don't know.", u"Ask again.", u"Take a guess",
-        u"It's impossible", u"It can't happen.", u"It might happen.",
-        u"You'll have to see for yourself.", u"That's a stupid question.", u"Why not?",
-        u"Can't you tell?", u"I believe so.", u"If I knew, I would tell you.",
-        u"If I knew, I wouldn't tell you.", nullptr, u"Why do you ask that?",
-        u"I'll tell you some other time.", u"It's a secret.",
-        u"I'll tell you if you give me a cookie.", u"I don't think so.",
-        u"I'm absolutely sure.", u"Duh", u"Stop staring"};
+    const char16_t* const expected[kAnswerCount] = {u"Of course!",
+                                                    u"Certainly!",
+                                                    u"Yes!",
+                                                    u"It's possible",
+                                                    u"Maybe",
+                                                    u"Maybe not",
+                                                    u"Nope",
+                                                    u"Why would that happen?",
+                                                    u"I don't know.",
+                                                    u"Ask again.",
+                                                    u"Take a guess",
+                                                    u"It's impossible",
+                                                    u"It can't happen.",
+                                                    u"It might happen.",
+                                                    u"You'll have to see for yourself.",
+                                                    u"That's a stupid question.",
+                                                    u"Why not?",
+                                                    u"Can't you tell?",
+                                                    u"I believe so.",
+                                                    u"If I knew, I would tell you.",
+                                                    u"If I knew, I wouldn't tell you.",
+                                                    nullptr,
+                                                    u"Why do you ask that?",
+                                                    u"I'll tell you some other time.",
+                                                    u"It's a secret.",
+                                                    u"I'll tell you if you give me a cookie.",
+                                                    u"I don't think so.",
+                                                    u"I'm absolutely sure.",
+                                                    u"Duh",
+                                                    u"Stop staring"};
     for (AnswerIndex i = 0; i < kAnswerCount; ++i) {
         SCOPED_TRACE(i);
         if (expected[i] == nullptr) {
@@ -57,8 +79,8 @@ TEST(AnswerTable, HoldsTheThirtyRepliesInTheirOrder) {
 }
 
 TEST(AnswerTable, RejectsIndicesOutsideTheTable) {
-    for (const AnswerIndex bad : {AnswerIndex{-1}, AnswerIndex{30}, AnswerIndex{-32768},
-                                  AnswerIndex{32767}}) {
+    for (const AnswerIndex bad :
+         {AnswerIndex{-1}, AnswerIndex{30}, AnswerIndex{-32768}, AnswerIndex{32767}}) {
         EXPECT_THROW(AnswerAt(bad), std::out_of_range) << bad;
     }
 }
@@ -82,15 +104,17 @@ TEST(Draw, EveryIndexStartsExactlyAtItsThirtieth) {
 TEST(Draw, ASourceThatBreaksItsContractFailsLoudly) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
-    for (const float bad : {nan, -inf, -std::numeric_limits<float>::denorm_min(), -0.5f, 1.0f,
-                            1.5f, inf}) {
+    for (const float bad :
+         {nan, -inf, -std::numeric_limits<float>::denorm_min(), -0.5f, 1.0f, 1.5f, inf}) {
         ScriptedSource source({bad});
         EXPECT_THROW(DrawAnswerIndex(source), std::out_of_range) << bad;
     }
 }
 
 // r in the middle of index k's share.
-float ValueFor(int k) { return (static_cast<float>(k) + 0.5f) / 30.0f; }
+float ValueFor(int k) {
+    return (static_cast<float>(k) + 0.5f) / 30.0f;
+}
 
 TEST(AskQuestion, AQuestionGetsOneReplyThenTheBoxIsEmptied) {
     RecordingView view({u"What do you want to know? \r\n"});
@@ -136,8 +160,8 @@ TEST(AskQuestion, EmptyPressesShowThePromptAndConsumeNothing) {
 
 TEST(AskQuestion, TheEchoRepeatsTheBoxExactlyAsItIsAtThatMoment) {
     // Line breaks, a tab, NUL, a lone surrogate and a character outside the BMP.
-    const Text odd = Text(u"Will it rain?\r\nOr\tsnow? ") + Text(1, u'\0') + u"\xD800" +
-                     u"\U0001F600\r\n";
+    const Text odd =
+        Text(u"Will it rain?\r\nOr\tsnow? ") + Text(1, u'\0') + u"\xD800" + u"\U0001F600\r\n";
     const Text huge(1 << 20, u'x');
     for (const Text& question : {Text(u"Will it rain?"), odd, huge}) {
         RecordingView view({question});

@@ -1,0 +1,283 @@
+// The Qt window, driven through real widgets on the offscreen platform. Every message box that
+// comes up is read and dismissed by the test itself.
+#include "window/qt/form1.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextDocument>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <vector>
+
+#include "oracle_fakes.h"
+#include "platform/process_random_source.h"
+#include "window/qt/font_substitutions.h"
+
+namespace zefra::qt {
+namespace {
+
+// What a message box showed while it was up, and what the question box held meanwhile.
+struct SeenBox {
+    QString title;
+    QString text;
+    int buttons = 0;
+    bool okIsDefault = false;
+    bool hasIcon = true;
+    bool fitsOnScreen = false;
+    QString questionMeanwhile;
+};
+
+QString BoxText(const QMessageBox& box) {
+    if (const auto* area = box.findChild<QPlainTextEdit*>(QStringLiteral("zefra_message_text"));
+        area != nullptr && area->isVisible()) {
+        return area->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
+    }
+    return box.text();
+}
+
+// Runs the action; each message box that comes up meanwhile is described and then dismissed,
+// by turns with Enter (the default button), Escape and a click on OK.
+std::vector<SeenBox> DismissingBoxes(QWidget& form, const std::function<void()>& action) {
+    std::vector<SeenBox> seen;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) return;
+        const QAbstractButton* ok = box->button(QMessageBox::Ok);
+        const QRect screen = box->screen()->availableGeometry();
+        seen.push_back({box->windowTitle(), BoxText(*box), static_cast<int>(box->buttons().size()),
+                        box->defaultButton() == ok, box->icon() != QMessageBox::NoIcon,
+                        screen.contains(box->frameGeometry()) && ok->isVisible(),
+                        form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText()});
+        switch (seen.size() % 3) {
+            case 0:
+                QTest::keyClick(box, Qt::Key_Return);
+                break;
+            case 1:
+                QTest::keyClick(box, Qt::Key_Escape);
+                break;
+            default:
+                box->button(QMessageBox::Ok)->click();
+                break;
+        }
+    });
+    poll.start(5);
+    action();
+    QTest::qWait(20);  // a box that should not come up gets the chance to
+    return seen;
+}
+
+QColor Pixel(const QImage& image, int x, int y) {
+    return image.pixelColor(x, y);
+}
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+  private:
+    struct Shown {
+        std::unique_ptr<Form1> form;
+        QPlainTextEdit* text1;
+        QPushButton* command1;
+    };
+
+    Shown Show(RandomSource& source) {
+        auto form = std::make_unique<Form1>(source);
+        form->show();
+        form->activateWindow();
+        [&] { QVERIFY(QTest::qWaitForWindowActive(form.get())); }();
+        auto* text1 = form->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+        auto* command1 = form->findChild<QPushButton*>(QStringLiteral("Command1"));
+        return {std::move(form), text1, command1};
+    }
+
+    std::vector<SeenBox> Click(const Shown& shown) {
+        return DismissingBoxes(*shown.form,
+                               [&] { QTest::mouseClick(shown.command1, Qt::LeftButton); });
+    }
+
+    ProcessRandomSource realSource_;
+
+  private slots:
+    void initTestCase() { InstallFontSubstitutions(); }
+
+    void geometryAndOrder() {
+        const Shown shown = Show(realSource_);
+        QCOMPARE(shown.form->windowTitle(), QStringLiteral("Form1"));
+        QCOMPARE(shown.form->size(), QSize(432, 431));
+        QCOMPARE(shown.text1->geometry(), QRect(88, 72, 265, 49));
+        QCOMPARE(shown.command1->geometry(), QRect(160, 320, 121, 49));
+        QCOMPARE(shown.command1->text(), QStringLiteral("ASK"));
+        QCOMPARE(shown.text1->toPlainText(), QStringLiteral("What do you want to know? \n"));
+        QCOMPARE(shown.text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(shown.text1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        // Only the two input controls are widgets; the question box lies below the button.
+        const auto children = shown.form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        QCOMPARE(children, (QList<QWidget*>{shown.text1, shown.command1}));
+
+        for (const auto& [widget, points] : {std::pair<QWidget*, int>{shown.text1, 12},
+                                             std::pair<QWidget*, int>{shown.command1, 24}}) {
+            QCOMPARE(widget->font().family(), QStringLiteral("MS Sans Serif"));
+            QCOMPARE(widget->font().pointSize(), points);
+            QCOMPARE(widget->font().weight(), QFont::Bold);
+            QVERIFY(!widget->font().italic() && !widget->font().underline());
+            // Resolved to an installed face, not a bitmap stand-in of another size.
+            QVERIFY(QFontInfo(widget->font()).exactMatch() ||
+                    QFontInfo(widget->font()).pointSize() == points);
+        }
+        QVERIFY(QFontInfo(QFont(QStringLiteral("Comic Sans MS"))).family() != QString());
+    }
+
+    void paintsTheBallFromThePalette() {
+        // Distinct colours for every role, so that each pixel says which one it took.
+        QPalette palette;
+        palette.setColor(QPalette::Button, QColor(200, 100, 0));
+        palette.setColor(QPalette::ButtonText, QColor(0, 0, 255));
+        palette.setColor(QPalette::Base, QColor(0, 255, 0));
+        palette.setColor(QPalette::Text, QColor(255, 0, 0));
+        const Shown shown = Show(realSource_);
+        shown.form->setPalette(palette);
+        const QImage before = shown.form->grab().toImage();
+        const QColor face(200, 100, 0), labelText(0, 0, 255), disc(0, 255, 0), outline(255, 0, 0);
+
+        QCOMPARE(Pixel(before, 0, 0), face);
+        QCOMPARE(Pixel(before, 431, 430), face);
+        QCOMPARE(Pixel(before, 30, 216), QColor(Qt::black));
+        QCOMPARE(Pixel(before, 216, 400), QColor(Qt::black));
+        // The ball is clipped: it still touches the right and bottom edges.
+        QVERIFY(Pixel(before, 431, 216) == Qt::black || Pixel(before, 431, 216) == outline);
+        QVERIFY(Pixel(before, 216, 430) == Qt::black || Pixel(before, 216, 430) == outline);
+        QVERIFY(Pixel(before, 0, 216).red() > 150);  // its outline at the left edge
+        // The inner disc: 161 pixels across, centred in its 209-pixel box, outlined.
+        QCOMPARE(Pixel(before, 150, 224), disc);
+        QCOMPARE(Pixel(before, 290, 224), disc);
+        QCOMPARE(Pixel(before, 132, 224), QColor(Qt::black));
+        QVERIFY(Pixel(before, 136, 224).red() > 100);
+        QCOMPARE(Pixel(before, 216, 140), QColor(Qt::black));
+        // The "8" in button-text colour inside its box, and nothing of it outside the box.
+        int eightPixels = 0;
+        for (int y = 160; y < 289; ++y) {
+            for (int x = 184; x < 241; ++x) eightPixels += Pixel(before, x, y) == labelText;
+        }
+        QVERIFY2(eightPixels > 300, qPrintable(QString::number(eightPixels)));
+        for (int y = 150; y < 300; ++y) {
+            for (const int x : {182, 243, 260}) QVERIFY(Pixel(before, x, y).blue() < 128);
+        }
+
+        // Enlarging the window moves nothing and uncovers button face.
+        shown.form->resize(600, 560);
+        const QImage after = shown.form->grab().toImage();
+        QCOMPARE(after.copy(0, 0, 432, 431), before);
+        QCOMPARE(Pixel(after, 500, 216), face);
+        QCOMPARE(Pixel(after, 216, 500), face);
+        QCOMPARE(shown.text1->geometry(), QRect(88, 72, 265, 49));
+        QCOMPARE(shown.command1->geometry(), QRect(160, 320, 121, 49));
+    }
+
+    void keyboard() {
+        const Shown shown = Show(realSource_);
+        QCOMPARE(QApplication::focusWidget(), shown.text1);
+        const QString initial = shown.text1->toPlainText();
+        const auto seen = DismissingBoxes(*shown.form, [&] {
+            QTest::keyClick(shown.text1, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), shown.command1);
+            QTest::keyClick(shown.command1, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), shown.text1);
+            QTest::keyClick(shown.text1, Qt::Key_Backtab);
+            QCOMPARE(QApplication::focusWidget(), shown.command1);
+            QTest::keyClick(shown.command1, Qt::Key_Backtab);
+            QCOMPARE(shown.text1->toPlainText(), initial);  // no tab was typed
+            shown.text1->moveCursor(QTextCursor::End);
+            QTest::keyClick(shown.text1, Qt::Key_Escape);
+            QTest::keyClick(shown.text1, Qt::Key_Return);
+            QTest::keyClick(shown.text1, Qt::Key_Enter);
+        });
+        QVERIFY2(seen.empty(), "only the button asks");
+        QCOMPARE(shown.text1->toPlainText(), initial + QStringLiteral("\n\n"));
+        QVERIFY(shown.form->isVisible());
+
+        // The keys that press a focused button do ask.
+        shown.command1->setFocus();
+        const auto pressed =
+            DismissingBoxes(*shown.form, [&] { QTest::keyClick(shown.command1, Qt::Key_Space); });
+        QCOMPARE(pressed.size(), std::size_t{1});
+    }
+
+    void askingWithTheRealGenerator() {
+        ProcessRandomSource fresh;
+        const Shown shown = Show(fresh);
+        // The initial text counts as a question: a reply, and only then the box is emptied.
+        auto seen = Click(shown);
+        QCOMPARE(seen.size(), std::size_t{1});
+        QCOMPARE(seen[0].title, QStringLiteral("Zefra"));
+        QCOMPARE(seen[0].text, QStringLiteral("It's a secret."));
+        QCOMPARE(seen[0].buttons, 1);
+        QVERIFY(seen[0].okIsDefault);
+        QVERIFY(!seen[0].hasIcon);
+        QCOMPARE(seen[0].questionMeanwhile, QStringLiteral("What do you want to know? \n"));
+        QCOMPARE(shown.text1->toPlainText(), QString());
+        QCOMPARE(shown.form->focusWidget(), shown.command1);
+
+        // Empty presses bring the prompt every time, touch nothing and draw nothing.
+        for (int press = 0; press < 3; ++press) {
+            seen = Click(shown);
+            QCOMPARE(seen.size(), std::size_t{1});
+            QCOMPARE(seen[0].text, QStringLiteral("Enter in a question, please."));
+        }
+        QTest::keyClicks(shown.text1, QStringLiteral("Will it rain?"));
+        seen = Click(shown);
+        QCOMPARE(seen[0].text, QStringLiteral("Maybe"));  // the generator's second value
+        QCOMPARE(seen[0].questionMeanwhile, QStringLiteral("Will it rain?"));
+    }
+
+    void echoesAnyQuestionUnchanged() {
+        testing::ScriptedSource echoes(std::vector<float>(3, 21.5f / 30));
+        const Shown shown = Show(echoes);
+        shown.text1->moveCursor(QTextCursor::End);
+        QTest::keyClicks(shown.text1, QStringLiteral(" Will it rain?"));
+        QTest::keyClick(shown.text1, Qt::Key_Return);
+        QTest::keyClicks(shown.text1, QStringLiteral("Or snow?"));
+        auto seen = Click(shown);
+        QCOMPARE(seen[0].text,
+                 QStringLiteral("What do you want to know? \n Will it rain?\nOr snow?"));
+
+        // Characters that text accessors like to rewrite: a no-break space, a line separator, a
+        // lone surrogate, NUL, and a character outside the BMP, with HTML and a mnemonic.
+        QString odd = QStringLiteral("<b>&amp;</b>\t&Yes\u00a0no\u2028?");
+        odd += QChar(0xD800);
+        odd += QChar(0);
+        odd += QString::fromUcs4(U"\U0001F600");
+        shown.text1->setPlainText(odd);
+        seen = Click(shown);
+        QCOMPARE(seen[0].text, odd);
+        QCOMPARE(shown.form->GetQuestionText(), Text());
+
+        // A pasted megabyte without a break still fits on the screen with its OK button
+        // reachable.
+        const QString huge = QString(1 << 20, u'x');
+        QApplication::clipboard()->setText(huge);
+        QTest::keyClick(shown.text1, Qt::Key_V, Qt::ControlModifier);
+        seen = Click(shown);
+        QCOMPARE(seen.size(), std::size_t{1});
+        QVERIFY(seen[0].text == huge);
+        QVERIFY(seen[0].fitsOnScreen);
+        QCOMPARE(shown.text1->toPlainText(), QString());
+    }
+
+    void cleanupTestCase() {
+        for (const QWidget* window : QApplication::topLevelWidgets()) {
+            QVERIFY2(!window->isVisible(), qPrintable(window->objectName() + " was left open"));
+        }
+    }
+};
+
+}  // namespace
+}  // namespace zefra::qt
+
+QTEST_MAIN(zefra::qt::Form1Test)
+#include "form1_test.moc"

@@ -1,0 +1,119 @@
+#pragma once
+
+// The main window as data: its caption, its client size and its controls from back to front.
+// Both front ends build their window from this and from nothing else; all boxes are in twips.
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace zefra::layout {
+
+inline constexpr std::u16string_view kApplicationTitle = u"Zefra";
+
+// 1/1440 inch; at 96 dots per inch a pixel is 15 twips.
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kTwipsPerPixelAt96Dpi = 15;
+
+// The window system's colours, and the one fixed colour the ball is drawn in.
+enum class Paint { kBlack, kButtonFace, kButtonText, kWindowBackground, kWindowText, kTransparent };
+
+enum class ControlKind { kCircle, kLabel, kTextBox, kPushButton };
+
+struct Box {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct Font {
+    std::u16string_view face;
+    int points;
+    int weight;  // 700 is bold
+    bool italic;
+    bool underline;
+    bool strikeOut;
+    int charSet;  // 0 is Western
+};
+
+struct Control {
+    const char* name;
+    ControlKind kind;
+    Box box;
+    std::u16string_view text;  // caption or initial text; CR LF is a line break
+    std::optional<Font> font;
+    Paint fill;        // a circle's inside, the background of everything else
+    Paint foreground;  // a circle's one-pixel outline, the text of everything else
+    int tabIndex;      // -1 where the control has none; labels have one but never take the focus
+};
+
+struct Form {
+    std::u16string_view caption;
+    int clientWidth;
+    int clientHeight;
+    Paint background;
+};
+
+inline constexpr Form kForm1{u"Form1", 6480, 6465, Paint::kButtonFace};
+
+// Back to front: each later control is drawn over the earlier ones. Text1 is multi-line,
+// wraps, has no scroll bars and no length limit; Command1 is neither default nor cancel.
+inline constexpr std::array<Control, 5> kForm1Controls{{
+    {"Shape1",
+     ControlKind::kCircle,
+     {0, 0, 6495, 6495},
+     u"",
+     std::nullopt,
+     Paint::kBlack,
+     Paint::kWindowText,
+     -1},
+    {"Shape2",
+     ControlKind::kCircle,
+     {1680, 2160, 3135, 2415},
+     u"",
+     std::nullopt,
+     Paint::kWindowBackground,
+     Paint::kWindowText,
+     -1},
+    {"Label1",
+     ControlKind::kLabel,
+     {2760, 2400, 855, 1935},
+     u"8",
+     Font{u"Comic Sans MS", 72, 700, false, false, false, 0},
+     Paint::kTransparent,
+     Paint::kButtonText,
+     0},
+    {"Text1",
+     ControlKind::kTextBox,
+     {1320, 1080, 3975, 735},
+     u"What do you want to know? \r\n",
+     Font{u"MS Sans Serif", 12, 700, false, false, false, 0},
+     Paint::kWindowBackground,
+     Paint::kWindowText,
+     1},
+    {"Command1",
+     ControlKind::kPushButton,
+     {2400, 4800, 1815, 735},
+     u"ASK",
+     Font{u"MS Sans Serif", 24, 700, false, false, false, 0},
+     Paint::kButtonFace,
+     Paint::kButtonText,
+     2},
+}};
+
+// The control with the given name; names are fixed, so an unknown one is a compile-time error
+// where it is used in a constant expression.
+constexpr const Control& ControlNamed(std::string_view name) {
+    for (const Control& control : kForm1Controls) {
+        if (name == control.name) return control;
+    }
+    throw "no such control";
+}
+
+// Twips to pixels at a given resolution, rounded to the nearest pixel.
+constexpr int TwipsToPixels(int twips, int dotsPerInch = 96) {
+    return (twips * dotsPerInch + kTwipsPerInch / 2) / kTwipsPerInch;
+}
+
+}  // namespace zefra::layout

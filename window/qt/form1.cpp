@@ -1,0 +1,74 @@
+#include "window/qt/form1.h"
+
+#include <QPainter>
+#include <QPushButton>
+
+#include "platform/answer_click.h"
+#include "window/qt/ball_painter.h"
+#include "window/qt/layout_to_qt.h"
+#include "window/qt/message_box.h"
+#include "window/qt/question_box.h"
+
+namespace zefra::qt {
+namespace {
+
+QPushButton* MakeAskButton(const layout::Control& control, QWidget* parent) {
+    auto* button = new QPushButton(ToQString(control.text), parent);
+    // Enter typed in the question box must never press it.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+}  // namespace
+
+Form1::Form1(RandomSource& source, QWidget* parent) : QWidget(parent), source_(source) {
+    setWindowTitle(ToQString(layout::kForm1.caption));
+    setAccessibleName(windowTitle());
+    resize(layout::TwipsToPixels(layout::kForm1.clientWidth),
+           layout::TwipsToPixels(layout::kForm1.clientHeight));
+    BuildControls();
+    connect(command1_, &QPushButton::clicked, this,
+            [this] { AnswerClick(*this, source_, lastAnswerIndex_); });
+}
+
+void Form1::BuildControls() {
+    QWidget* previousInTabOrder = nullptr;
+    // The description lists the controls back to front and in tab order alike.
+    for (const layout::Control& control : layout::kForm1Controls) {
+        QWidget* widget = nullptr;
+        if (control.kind == layout::ControlKind::kTextBox) {
+            widget = text1_ = new QuestionBox(WithQtLineBreaks(control.text), this);
+        } else if (control.kind == layout::ControlKind::kPushButton) {
+            widget = command1_ = MakeAskButton(control, this);
+        } else {
+            continue;  // painted by the window itself
+        }
+        widget->setObjectName(QString::fromLatin1(control.name));
+        widget->setGeometry(PixelBox(control.box));
+        widget->setFont(FontOf(*control.font));
+        if (previousInTabOrder != nullptr) setTabOrder(previousInTabOrder, widget);
+        previousInTabOrder = widget;
+    }
+    text1_->setFocus();
+}
+
+Text Form1::GetQuestionText() {
+    return FromQString(text1_->Text());
+}
+
+void Form1::SetQuestionText(TextView text) {
+    text1_->setPlainText(ToQString(text));
+}
+
+void Form1::ShowMessage(TextView text) {
+    ShowMessageBox(this, ToQString(text));
+}
+
+void Form1::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), ColourOf(layout::kForm1.background, palette()));
+    PaintBall(painter, palette());
+}
+
+}  // namespace zefra::qt

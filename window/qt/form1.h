@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+#include "oracle/answer_table.h"
+#include "oracle/question_view.h"
+#include "oracle/random_source.h"
+
+class QPushButton;
+
+namespace zefra::qt {
+
+class QuestionBox;
+
+// The program's one window: the ball it paints itself, the question box and the ask button.
+// It is the ask command's view of the question box and its message boxes.
+class Form1 final : public QWidget, public QuestionView {
+  public:
+    explicit Form1(RandomSource& source, QWidget* parent = nullptr);
+
+    Text GetQuestionText() override;
+    void SetQuestionText(TextView text) override;
+    void ShowMessage(TextView text) override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void BuildControls();
+
+    RandomSource& source_;
+    AnswerIndex lastAnswerIndex_ = 0;
+    QuestionBox* text1_ = nullptr;
+    QPushButton* command1_ = nullptr;
+};
+
+}  // namespace zefra::qt

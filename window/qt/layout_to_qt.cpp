@@ -1,0 +1,50 @@
+#include "window/qt/layout_to_qt.h"
+
+namespace zefra::qt {
+
+QRect PixelBox(const layout::Box& box) {
+    return {layout::TwipsToPixels(box.left), layout::TwipsToPixels(box.top),
+            layout::TwipsToPixels(box.width), layout::TwipsToPixels(box.height)};
+}
+
+QColor ColourOf(layout::Paint paint, const QPalette& palette) {
+    switch (paint) {
+        case layout::Paint::kBlack:
+            return Qt::black;
+        case layout::Paint::kButtonFace:
+            return palette.color(QPalette::Button);
+        case layout::Paint::kButtonText:
+            return palette.color(QPalette::ButtonText);
+        case layout::Paint::kWindowBackground:
+            return palette.color(QPalette::Base);
+        case layout::Paint::kWindowText:
+            return palette.color(QPalette::Text);
+        case layout::Paint::kTransparent:
+            break;
+    }
+    return Qt::transparent;
+}
+
+QFont FontOf(const layout::Font& font) {
+    QFont result(ToQString(font.face), font.points);
+    // Qt's weights run from 100 to 900 like the description's.
+    result.setWeight(static_cast<QFont::Weight>(font.weight));
+    result.setItalic(font.italic);
+    result.setUnderline(font.underline);
+    result.setStrikeOut(font.strikeOut);
+    return result;
+}
+
+QString ToQString(TextView text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Text FromQString(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+QString WithQtLineBreaks(TextView text) {
+    return ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+}  // namespace zefra::qt

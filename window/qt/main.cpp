@@ -1,0 +1,26 @@
+#include <QApplication>
+
+#include "platform/process_random_source.h"
+#include "platform/report_fatal_failure.h"
+#include "window/qt/fatal_failure_box.h"
+#include "window/qt/font_substitutions.h"
+#include "window/qt/form1.h"
+#include "window/qt/layout_to_qt.h"
+#include "window/qt/program_icon.h"
+
+int main(int argc, char* argv[]) {
+    zefra::ProcessRandomSource source;
+
+    // The program takes no command line, so Qt is not shown the arguments either (it would
+    // act on some, such as -style or -reverse).
+    int qtArgc = argc > 0 ? 1 : 0;
+    QApplication app(qtArgc, argv);
+    QApplication::setApplicationName(zefra::qt::ToQString(zefra::layout::kApplicationTitle));
+    QApplication::setWindowIcon(zefra::qt::ProgramIcon());
+    zefra::qt::InstallFontSubstitutions();
+    zefra::SetFatalFailurePresenter(&zefra::qt::ShowFatalFailureBox);
+
+    zefra::qt::Form1 form1(source);
+    form1.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+namespace zefra::qt {
+
+// The ball at 16, 32 and 48 pixels, from the program's resources.
+QIcon ProgramIcon();
+
+}  // namespace zefra::qt
