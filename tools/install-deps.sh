@@ -4,14 +4,14 @@
 set -euo pipefail
 
 run_packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config librsvg2-bin
     qt6-base-dev libgl-dev
     fonts-comic-neue fonts-liberation2
 )
 test_packages=(
     googletest libgtest-dev
     clang libclang-rt-14-dev
-    xvfb xdotool x11-utils dbus
+    xvfb xdotool python3-xlib dbus
 )
 
 case "${1:-}" in

@@ -1,0 +1,89 @@
+"""A private X server for end-to-end tests, and the few things the tests do on it: find a
+window by its exact caption, read back its pixels, drive it with xdotool, close it as a window
+manager would."""
+
+import os
+import subprocess
+import time
+
+from Xlib import X, Xatom, display, protocol
+
+
+class Desktop:
+    def __init__(self):
+        read_end, write_end = os.pipe()
+        self.server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+             "-noreset", "-nolisten", "tcp"],
+            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as announced:
+            self.name = ":" + announced.readline().strip()
+        self.x = display.Display(self.name)
+        self.env = dict(os.environ, DISPLAY=self.name, QT_QPA_PLATFORM="xcb",
+                        DBUS_SESSION_BUS_ADDRESS="disabled:")
+        self.env.pop("WAYLAND_DISPLAY", None)
+
+    def close(self):
+        self.x.close()
+        self.server.terminate()
+        self.server.wait(10)
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True, timeout=20,
+                       stdout=subprocess.DEVNULL)
+
+    def windows_named(self, caption):
+        """The mapped top-level windows whose caption is exactly `caption`."""
+        found = []
+        for window in self.x.screen().root.query_tree().children:
+            try:
+                if (window.get_attributes().map_state == X.IsViewable
+                        and window.get_wm_name() == caption):
+                    found.append(window)
+            except Exception:  # a window that went away meanwhile
+                continue
+        return found
+
+    def wait_for(self, condition, what, seconds=15):
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            result = condition()
+            if result:
+                return result
+            time.sleep(0.02)
+        raise AssertionError(f"timed out waiting for {what}")
+
+    def wait_for_window(self, caption):
+        return self.wait_for(lambda: self.windows_named(caption),
+                             f'a window captioned "{caption}"')[0]
+
+    def pixels(self, window, left=0, top=0, width=None, height=None):
+        """The window's pixels as rows of (red, green, blue)."""
+        geometry = window.get_geometry()
+        width = width or geometry.width
+        height = height or geometry.height
+        data = window.get_image(left, top, width, height, X.ZPixmap, 0xFFFFFFFF).data
+        return [[(data[i + 2], data[i + 1], data[i])
+                 for i in range(row * width * 4, (row + 1) * width * 4, 4)]
+                for row in range(height)]
+
+    def position(self, window):
+        translated = window.translate_coords(self.x.screen().root, 0, 0)
+        return -translated.x, -translated.y
+
+    def click(self, window, x, y):
+        left, top = self.position(window)
+        self.xdotool("mousemove", left + x, top + y, "click", "1")
+
+    def focus_and(self, window, *xdotool_args):
+        self.xdotool("windowfocus", "--sync", window.id, *xdotool_args)
+
+    def request_close(self, window):
+        """What a window manager sends when the user closes a window."""
+        protocols = self.x.intern_atom("WM_PROTOCOLS")
+        delete = self.x.intern_atom("WM_DELETE_WINDOW")
+        event = protocol.event.ClientMessage(window=window, client_type=protocols,
+                                             data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+        window.send_event(event)
+        self.x.flush()

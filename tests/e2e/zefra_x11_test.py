@@ -1,0 +1,86 @@
+"""The real program on a real X server: it opens its window, answers typed questions in
+message boxes, replies in the same order in every run, and ends cleanly when closed."""
+
+import hashlib
+import subprocess
+import sys
+import tempfile
+import unittest
+
+from x11_desktop import Desktop
+
+ZEFRA = sys.argv.pop(1)
+
+# Where things are in the window, in pixels.
+QUESTION_BOX = (88, 72, 265, 49)
+ASK_BUTTON_CENTRE = (220, 344)
+BALL_CENTRE = (40, 216)
+
+
+class ZefraOnX11(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = Desktop()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.close()
+
+    def start(self):
+        log = tempfile.TemporaryFile()
+        # Arguments change nothing: the program takes no command line.
+        process = subprocess.Popen([ZEFRA, "--help", "-style", "windows"], env=self.desktop.env,
+                                   stdout=log, stderr=log)
+        self.addCleanup(lambda: process.poll() is None and process.kill())
+        window = self.desktop.wait_for_window("Form1")
+        # Mapped is not yet painted: wait for the ball.
+        self.desktop.wait_for(
+            lambda: self.desktop.pixels(window, *BALL_CENTRE, 1, 1)[0][0] == (0, 0, 0),
+            "the ball to be painted")
+        return process, window
+
+    def question_box_is_empty(self, window):
+        inside = self.desktop.pixels(window, QUESTION_BOX[0] + 3, QUESTION_BOX[1] + 3,
+                                     QUESTION_BOX[2] - 6, QUESTION_BOX[3] - 6)
+        return len({pixel for row in inside for pixel in row}) == 1
+
+    def ask(self, window, question):
+        """Types a question, presses ASK, and returns a digest of the message box's picture."""
+        desktop = self.desktop
+        desktop.click(window, QUESTION_BOX[0] + 130, QUESTION_BOX[1] + 25)
+        desktop.xdotool("type", "--delay", "15", question)
+        desktop.wait_for(lambda: not self.question_box_is_empty(window), "the typed question")
+        desktop.click(window, *ASK_BUTTON_CENTRE)
+        box = desktop.wait_for_window("Zefra")
+        # The question stays in the box while the reply is up.
+        self.assertFalse(self.question_box_is_empty(window))
+        picture = desktop.wait_for(lambda: self.settled_picture(box), "the box to be painted")
+        desktop.focus_and(box, "key", "Return")
+        desktop.wait_for(lambda: not desktop.windows_named("Zefra"), "the box to go")
+        desktop.wait_for(lambda: self.question_box_is_empty(window), "the question box to empty")
+        return picture
+
+    def settled_picture(self, window):
+        """A digest of the window's pixels once two looks in a row agree."""
+        first = self.desktop.pixels(window)
+        if first != self.desktop.pixels(window) or len(first) < 10:
+            return None
+        return hashlib.sha256(repr(first).encode()).hexdigest()
+
+    def run_once(self, questions):
+        process, window = self.start()
+        pictures = [self.ask(window, question) for question in questions]
+        self.desktop.request_close(window)
+        self.assertEqual(process.wait(10), 0)
+        return pictures
+
+    def test_two_runs_reply_alike_and_end_cleanly(self):
+        questions = ["Will it rain?", "Is it late?", "Shall we go?"]
+        first = self.run_once(questions)
+        second = self.run_once(questions)
+        self.assertEqual(first, second, "a second run replies in the same order")
+        self.assertGreater(len(set(first)), 1, "the replies differ from each other")
+
+
+if __name__ == "__main__":
+    unittest.main()

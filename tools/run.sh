@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what Zefra needs, builds it, and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash tools/install-deps.sh run
+cmake --preset default >/dev/null
+cmake --build --preset default --target Zefra
+exec ./build/Zefra
