@@ -4,6 +4,7 @@
 // Both front ends build their window from this and from nothing else; all boxes are in twips.
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -102,13 +103,17 @@ inline constexpr std::array<Control, 5> kForm1Controls{{
      2},
 }};
 
-// The control with the given name; names are fixed, so an unknown one is a compile-time error
-// where it is used in a constant expression.
-constexpr const Control& ControlNamed(std::string_view name) {
-    for (const Control& control : kForm1Controls) {
-        if (name == control.name) return control;
+// Where the control with the given name stands in the description; names are fixed, so an
+// unknown one fails to compile where it is used in a constant expression.
+constexpr std::size_t IndexOfControl(std::string_view name) {
+    for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
+        if (name == kForm1Controls[i].name) return i;
     }
     throw "no such control";
+}
+
+constexpr const Control& ControlNamed(std::string_view name) {
+    return kForm1Controls[IndexOfControl(name)];
 }
 
 // Twips to pixels at a given resolution, rounded to the nearest pixel.

@@ -1,0 +1,12 @@
+# The part of the MinGW-w64 toolchains that does not depend on the processor.
+set(CMAKE_C_COMPILER ${ZEFRA_MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${ZEFRA_MINGW_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER ${ZEFRA_MINGW_TRIPLET}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${ZEFRA_MINGW_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Every test program is one self-contained file, like Zefra.exe.
+set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/e2e/wine-run.sh)

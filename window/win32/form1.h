@@ -1,0 +1,54 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <vector>
+
+#include "oracle/answer_table.h"
+#include "oracle/question_view.h"
+#include "oracle/random_source.h"
+#include "window/form1_layout.h"
+#include "window/win32/gdi_handles.h"
+
+namespace zefra::win32 {
+
+// The program's one window: the ball it paints itself, the question box (an EDIT control) and
+// the ask button. It is the ask command's view of the question box and its message boxes.
+class Form1 final : public QuestionView {
+  public:
+    Form1(HINSTANCE instance, RandomSource& source);
+    ~Form1() override;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    void Show(int showCommand);
+
+    // Tab and Shift+Tab move the focus between the question box and the button; the question
+    // box would otherwise type a tab. True when the message was such a key and was handled.
+    bool HandleTabKey(const MSG& message);
+
+    Text GetQuestionText() override;
+    void SetQuestionText(TextView text) override;
+    void ShowMessage(TextView text) override;
+
+  private:
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateControls(HINSTANCE instance);
+    // Places the controls and makes their fonts for a resolution.
+    void ApplyDpi(int dpi);
+
+    RandomSource& source_;
+    AnswerIndex lastAnswerIndex_ = 0;
+    HWND window_ = nullptr;
+    int dpi_ = 96;
+    // Per control of the description, in its order: the child window, if it is one, and font.
+    std::array<HWND, layout::kForm1Controls.size()> controls_{};
+    std::array<Font, layout::kForm1Controls.size()> fonts_{};
+    std::vector<HWND> tabOrder_;
+    HWND focusToRestore_ = nullptr;
+};
+
+}  // namespace zefra::win32

@@ -1,0 +1,47 @@
+#include "window/win32/layout_to_win32.h"
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' wide characters are UTF-16");
+
+namespace zefra::win32 {
+
+RECT PixelBox(const layout::Box& box, int dpi) {
+    const int left = layout::TwipsToPixels(box.left, dpi);
+    const int top = layout::TwipsToPixels(box.top, dpi);
+    return {left, top, left + layout::TwipsToPixels(box.width, dpi),
+            top + layout::TwipsToPixels(box.height, dpi)};
+}
+
+COLORREF ColourOf(layout::Paint paint) {
+    switch (paint) {
+        case layout::Paint::kBlack:
+            return RGB(0, 0, 0);
+        case layout::Paint::kButtonFace:
+            return GetSysColor(COLOR_BTNFACE);
+        case layout::Paint::kButtonText:
+            return GetSysColor(COLOR_BTNTEXT);
+        case layout::Paint::kWindowBackground:
+            return GetSysColor(COLOR_WINDOW);
+        case layout::Paint::kWindowText:
+        case layout::Paint::kTransparent:
+            break;
+    }
+    return GetSysColor(COLOR_WINDOWTEXT);
+}
+
+Font CreateFontFor(const layout::Font& font, int dpi) {
+    const std::wstring face = ToWide(font.face);
+    return Font(CreateFontW(-MulDiv(font.points, dpi, 72), 0, 0, 0, font.weight, font.italic,
+                            font.underline, font.strikeOut, static_cast<DWORD>(font.charSet),
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                            DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+}
+
+std::wstring ToWide(TextView text) {
+    return {reinterpret_cast<const wchar_t*>(text.data()), text.size()};
+}
+
+Text FromWide(const wchar_t* text, std::size_t length) {
+    return {reinterpret_cast<const char16_t*>(text), length};
+}
+
+}  // namespace zefra::win32

@@ -1,0 +1,35 @@
+#include <windows.h>
+
+#include <exception>
+
+#include "platform/process_random_source.h"
+#include "platform/report_fatal_failure.h"
+#include "window/win32/fatal_failure_box.h"
+#include "window/win32/form1.h"
+
+namespace {
+
+int RunMessageLoop(zefra::win32::Form1& form1) {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (form1.HandleTabKey(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+                    int showCommand) {
+    zefra::ProcessRandomSource source;
+    zefra::SetFatalFailurePresenter(&zefra::win32::ShowFatalFailureBox);
+    try {
+        zefra::win32::Form1 form1(instance, source);
+        form1.Show(showCommand);
+        return RunMessageLoop(form1);
+    } catch (const std::exception& failure) {
+        zefra::ReportFatalFailure(failure.what());
+    }
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+// Identifiers shared by the resource script and the code.
+#define ZEFRA_PROGRAM_ICON 1
