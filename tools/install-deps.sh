@@ -12,6 +12,8 @@ test_packages=(
     googletest libgtest-dev
     clang libclang-rt-14-dev
     xvfb xdotool python3-xlib dbus
+    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+    wine wine64 wine32:i386 python3-pefile
 )
 
 case "${1:-}" in
@@ -30,6 +32,9 @@ done
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 echo "Installing: ${missing[*]}"
+if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo[@]}" dpkg --add-architecture i386
+fi
 "${sudo[@]}" apt-get update -q
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
     "${missing[@]}"

@@ -1,12 +1,18 @@
 #!/bin/sh
-# Runs a Windows program under Wine and passes on its output and exit status. Wine's helper
-# processes inherit standard output and error and outlive the program, so the output goes
-# through a file: a pipe from CTest would stay open until they end.
-# The 64-bit loader runs 64-bit programs; "wine" picks the loader for 32-bit ones.
-case "$(od -An -tx1 -j"$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')" -N6 "$1" | tr -d ' ')" in
-    50450000648*) loader=/usr/lib/wine/wine64 ;;  # "PE\0\0" then machine 0x8664
-    *) loader=wine ;;
-esac
+# Runs a Windows program (or one of Wine's own, such as "reg") under Wine and passes on its
+# output and exit status. Wine's helper processes inherit standard output and error and outlive
+# the program, so the output goes through a file: a pipe from CTest would stay open until they
+# end.
+machine() {  # the PE machine field: 4c01 for i386, 6486 for x86-64
+    [ -f "$1" ] || return
+    offset=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+    od -An -tx1 -j$((offset + 4)) -N2 "$1" | tr -d ' '
+}
+if [ "$(machine "$1")" = 4c01 ] || [ ! -x /usr/lib/wine/wine64 ]; then
+    loader=wine
+else
+    loader=/usr/lib/wine/wine64
+fi
 output=$(mktemp)
 WINEDEBUG=${WINEDEBUG:--all} "$loader" "$@" >"$output" 2>&1 </dev/null
 status=$?

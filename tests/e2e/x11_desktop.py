@@ -6,7 +6,7 @@ import os
 import subprocess
 import time
 
-from Xlib import X, Xatom, display, protocol
+from Xlib import X, display, protocol
 
 
 class Desktop:
@@ -39,11 +39,17 @@ class Desktop:
         for window in self.x.screen().root.query_tree().children:
             try:
                 if (window.get_attributes().map_state == X.IsViewable
-                        and window.get_wm_name() == caption):
+                        and self.caption_of(window) == caption):
                     found.append(window)
             except Exception:  # a window that went away meanwhile
                 continue
         return found
+
+    def caption_of(self, window):
+        """The window's caption: its UTF-8 name where it has one, as Wine's windows do."""
+        name = window.get_full_property(self.x.intern_atom("_NET_WM_NAME"),
+                                        self.x.intern_atom("UTF8_STRING"))
+        return name.value.decode("utf-8") if name else window.get_wm_name()
 
     def wait_for(self, condition, what, seconds=15):
         deadline = time.monotonic() + seconds

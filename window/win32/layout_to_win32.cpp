@@ -29,10 +29,12 @@ COLORREF ColourOf(layout::Paint paint) {
 }
 
 Font CreateFontFor(const layout::Font& font, int dpi) {
+    // Scalable faces only: a bitmap font such as MS Sans Serif would be stretched to these
+    // sizes, so the mapper takes the closest TrueType face instead.
     const std::wstring face = ToWide(font.face);
     return Font(CreateFontW(-MulDiv(font.points, dpi, 72), 0, 0, 0, font.weight, font.italic,
                             font.underline, font.strikeOut, static_cast<DWORD>(font.charSet),
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                            OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                             DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
 }
 

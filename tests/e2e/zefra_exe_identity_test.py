@@ -1,0 +1,88 @@
+"""Reads Zefra.exe's identity back from the built file with pefile, a reader of its own: the
+machine, the subsystem, what it imports, its version record, its icon and its manifest."""
+
+import struct
+import sys
+import unittest
+
+import pefile
+
+EXE, PROCESSOR = sys.argv.pop(1), sys.argv.pop(1)
+MACHINES = {"x86": pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"],
+            "AMD64": pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_AMD64"]}
+SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll"}
+
+
+def resources(pe, kind):
+    """The data of every resource of a kind, by name or number."""
+    found = []
+    for entry in pe.DIRECTORY_ENTRY_RESOURCE.entries:
+        if entry.id != kind:
+            continue
+        for named in entry.directory.entries:
+            for language in named.directory.entries:
+                data = language.data.struct
+                found.append((named.id, pe.get_data(data.OffsetToData, data.Size)))
+    return found
+
+
+class ZefraExeIdentity(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.pe = pefile.PE(EXE)
+
+    def test_a_self_contained_gui_program(self):
+        self.assertEqual(self.pe.FILE_HEADER.Machine, MACHINES[PROCESSOR])
+        if PROCESSOR == "x86":
+            self.assertEqual(self.pe.OPTIONAL_HEADER.Magic, 0x10B, "PE32")
+        self.assertEqual(self.pe.OPTIONAL_HEADER.Subsystem,
+                         pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"])
+        imported = {entry.dll.decode().lower() for entry in self.pe.DIRECTORY_ENTRY_IMPORT}
+        self.assertLessEqual(imported, SYSTEM_DLLS)
+
+    def test_version_record(self):
+        fixed = self.pe.VS_FIXEDFILEINFO[0]
+        self.assertEqual((fixed.FileVersionMS, fixed.FileVersionLS), (0x00010000, 0))
+        self.assertEqual((fixed.ProductVersionMS, fixed.ProductVersionLS), (0x00010000, 0))
+        self.assertEqual(fixed.FileType, 1, "an application")
+        tables, translations = [], []
+        for info in self.pe.FileInfo[0]:
+            tables += getattr(info, "StringTable", [])
+            for var in getattr(info, "Var", []):
+                translations.append(var.entry)
+        self.assertEqual(len(tables), 1)
+        self.assertEqual(tables[0].LangID, b"040904B0")
+        strings = {key.decode(): value.decode() for key, value in tables[0].entries.items()}
+        company = strings.pop("CompanyName")
+        self.assertTrue(company)
+        self.assertEqual(strings, {"FileVersion": "1.00", "ProductVersion": "1.00",
+                                   "ProductName": "Zefra", "InternalName": "Zefra",
+                                   "OriginalFilename": "Zefra.exe"})
+        self.assertEqual(translations, [{b"Translation": "0x0409 0x04b0"}])
+
+    def test_one_icon_of_three_images(self):
+        groups = resources(self.pe, pefile.RESOURCE_TYPE["RT_GROUP_ICON"])
+        self.assertEqual(len(groups), 1)
+        data = groups[0][1]
+        reserved, kind, count = struct.unpack_from("<HHH", data)
+        self.assertEqual((reserved, kind, count), (0, 1, 3))
+        images = dict(resources(self.pe, pefile.RESOURCE_TYPE["RT_ICON"]))
+        found = []
+        for i in range(count):
+            width, height, colours, _, planes, bits, size, image_id = struct.unpack_from(
+                "<BBBBHHIH", data, 6 + 14 * i)
+            # The image itself: a bitmap header of the same size and depth.
+            header = struct.unpack_from("<IiiHH", images[image_id])
+            self.assertEqual(header, (40, width, 2 * height, 1, bits))
+            self.assertEqual(len(images[image_id]), size)
+            found.append((width, height, colours, bits))
+        self.assertEqual(sorted(found), sorted([(32, 32, 2, 1), (32, 32, 16, 4), (16, 16, 16, 4)]))
+
+    def test_manifest_asks_for_per_monitor_scaling(self):
+        (_, manifest), = resources(self.pe, pefile.RESOURCE_TYPE["RT_MANIFEST"])
+        self.assertIn(b"PerMonitorV2", manifest)
+        self.assertIn(b"true/pm", manifest)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

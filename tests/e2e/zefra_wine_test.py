@@ -1,0 +1,108 @@
+"""Zefra.exe under Wine on a private X server: the window "Form1" comes up, a typed question and
+a press of ASK bring a message box captioned "Zefra" with the reply, dismissing it empties the
+question box, an empty box brings the prompt, and closing the window ends the program."""
+
+import os
+import subprocess
+import sys
+import time
+import unittest
+
+from x11_desktop import Desktop
+
+ZEFRA, PROBE = sys.argv.pop(1), sys.argv.pop(1)
+WINE_RUN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "wine-run.sh")
+
+QUESTION_BOX = (88, 72, 265, 49)
+ASK_BUTTON_CENTRE = (220, 344)
+# The first replies of every run, on every platform.
+FIRST_REPLIES = ["It's a secret.", "Maybe"]
+PROMPT = "Enter in a question, please."
+
+
+class ZefraUnderWine(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        if "WINEPREFIX" not in os.environ:
+            raise unittest.SkipTest("needs a prepared Wine prefix in WINEPREFIX "
+                                    "(tools/prepare-wine-prefix.sh)")
+        cls.desktop = Desktop()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.close()
+
+    def probe(self, *args):
+        done = subprocess.run([WINE_RUN, PROBE, *args], env=self.desktop.env, timeout=60,
+                              stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        self.assertEqual(done.returncode, 0, done.stdout)
+        return done.stdout.decode("utf-8")
+
+    def wait_until_question_is(self, expected):
+        deadline = time.monotonic() + 15
+        while (text := self.probe("question")) != expected:
+            self.assertLess(time.monotonic(), deadline, f"the question box holds {text!r}")
+            time.sleep(0.1)
+
+    def click(self, x, y):
+        self.desktop.xdotool("mousemove", self.origin[0] + x, self.origin[1] + y, "click", "1")
+
+    def press_ask_and_read_reply(self, question_meanwhile):
+        self.click(*ASK_BUTTON_CENTRE)
+        reply = self.probe("message")
+        # The question stays in the box while the reply is up.
+        self.assertEqual(self.probe("question"), question_meanwhile)
+        box = self.desktop.wait_for_window("Zefra")
+        self.desktop.focus_and(box, "key", "Return")
+        self.desktop.wait_for(lambda: not self.desktop.windows_named("Zefra"), "the box to go")
+        return reply
+
+    def test_asks_replies_and_closes(self):
+        zefra = subprocess.Popen([WINE_RUN, ZEFRA, "--ignored", "argument"], env=self.desktop.env,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(lambda: zefra.poll() is None and zefra.kill())
+        self.desktop.wait_for_window("Form1")
+        self.origin = tuple(map(int, self.probe("client-origin").split()))
+        initial = "What do you want to know? \r\n"
+        self.assertEqual(self.probe("question"), initial)
+
+        # Type at the end of the box's text.
+        self.click(QUESTION_BOX[0] + QUESTION_BOX[2] - 8, QUESTION_BOX[1] + QUESTION_BOX[3] - 8)
+        self.desktop.xdotool("type", "--delay", "20", "Will it rain?")
+        self.wait_until_question_is(initial + "Will it rain?")
+        self.assertEqual(self.press_ask_and_read_reply(initial + "Will it rain?"),
+                         FIRST_REPLIES[0])
+        self.wait_until_question_is("")
+
+        # An empty box brings the prompt and draws nothing.
+        self.assertEqual(self.press_ask_and_read_reply(""), PROMPT)
+        self.assertEqual(self.probe("question"), "")
+
+        self.click(QUESTION_BOX[0] + 20, QUESTION_BOX[1] + 10)
+        self.desktop.xdotool("type", "--delay", "20", "Is it late?")
+        self.wait_until_question_is("Is it late?")
+        self.assertEqual(self.press_ask_and_read_reply("Is it late?"), FIRST_REPLIES[1])
+        self.wait_until_question_is("")
+
+        self.probe("close")
+        self.assertEqual(zefra.wait(30), 0)
+
+    def test_scales_with_the_screen_resolution(self):
+        self.set_screen_dpi(144)
+        self.addCleanup(self.set_screen_dpi, 96)
+        zefra = subprocess.Popen([WINE_RUN, ZEFRA], env=self.desktop.env,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(lambda: zefra.poll() is None and zefra.kill())
+        self.desktop.wait_for_window("Form1")
+        self.assertEqual(self.probe("client-size"), "648 647")
+        self.probe("close")
+        self.assertEqual(zefra.wait(30), 0)
+
+    def set_screen_dpi(self, dpi):
+        subprocess.run([WINE_RUN, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
+                        "/t", "REG_DWORD", "/d", str(dpi), "/f"], env=self.desktop.env,
+                       check=True, timeout=60, stdout=subprocess.DEVNULL)
+
+
+if __name__ == "__main__":
+    unittest.main()
