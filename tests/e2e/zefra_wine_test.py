@@ -27,10 +27,19 @@ class ZefraUnderWine(unittest.TestCase):
             raise unittest.SkipTest("needs a prepared Wine prefix in WINEPREFIX "
                                     "(tools/prepare-wine-prefix.sh)")
         cls.desktop = Desktop()
+        # A Wine session started earlier without this display would keep its windows off it.
+        cls.end_wine_session()
 
     @classmethod
     def tearDownClass(cls):
+        cls.end_wine_session()
         cls.desktop.close()
+
+    @classmethod
+    def end_wine_session(cls):
+        subprocess.run(["wineserver", "-k"], env=cls.desktop.env, timeout=60,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        subprocess.run(["wineserver", "-w"], env=cls.desktop.env, timeout=60)
 
     def probe(self, *args):
         done = subprocess.run([WINE_RUN, PROBE, *args], env=self.desktop.env, timeout=60,
