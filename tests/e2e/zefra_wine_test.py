@@ -96,6 +96,32 @@ class ZefraUnderWine(unittest.TestCase):
         self.probe("close")
         self.assertEqual(zefra.wait(30), 0)
 
+    def test_keyboard(self):
+        zefra = subprocess.Popen([WINE_RUN, ZEFRA], env=self.desktop.env,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(lambda: zefra.poll() is None and zefra.kill())
+        form = self.desktop.wait_for_window("Form1")
+        initial = self.probe("question")
+        # The focus starts in the question box, with the caret at its start; Enter types a line
+        # break there and Escape does nothing; neither asks.
+        self.desktop.focus_and(form, "type", "--delay", "20", "ab")
+        self.desktop.xdotool("key", "--delay", "20", "Return", "Escape")
+        typed = "ab\r\n" + initial
+        self.wait_until_question_is(typed)
+        time.sleep(0.5)
+        self.assertEqual(self.desktop.windows_named("Zefra"), [])
+        # Tab moves the focus to the button and types nothing; Space there asks.
+        self.desktop.xdotool("key", "--delay", "50", "Tab", "space")
+        self.assertEqual(self.probe("message"), FIRST_REPLIES[0])
+        self.assertEqual(self.probe("question"), typed)
+        self.desktop.focus_and(self.desktop.wait_for_window("Zefra"), "key", "Return")
+        self.wait_until_question_is("")
+        # Shift+Tab goes back to the question box.
+        self.desktop.xdotool("key", "--delay", "50", "shift+Tab", "c")
+        self.wait_until_question_is("c")
+        self.probe("close")
+        self.assertEqual(zefra.wait(30), 0)
+
     def test_scales_with_the_screen_resolution(self):
         self.set_screen_dpi(144)
         self.addCleanup(self.set_screen_dpi, 96)
