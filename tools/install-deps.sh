@@ -12,6 +12,7 @@ test_packages=(
     googletest libgtest-dev
     clang libclang-rt-14-dev
     xvfb xdotool python3-xlib dbus
+    dpkg-dev desktop-file-utils appstream
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     wine wine64 wine32:i386 python3-pefile
 )

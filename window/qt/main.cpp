@@ -16,6 +16,7 @@ int main(int argc, char* argv[]) {
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(zefra::qt::ToQString(zefra::layout::kApplicationTitle));
+    QApplication::setDesktopFileName(QStringLiteral(ZEFRA_APP_ID));
     QApplication::setWindowIcon(zefra::qt::ProgramIcon());
     zefra::qt::InstallFontSubstitutions();
     zefra::SetFatalFailurePresenter(&zefra::qt::ShowFatalFailureBox);

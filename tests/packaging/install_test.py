@@ -1,0 +1,78 @@
+"""Zefra as an installed desktop application: the install layout, the desktop entry and the
+AppStream metainfo validated, and the Debian package installed, started and removed again."""
+
+import os
+import pathlib
+import subprocess
+import sys
+import tempfile
+import unittest
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "e2e"))
+from x11_desktop import Desktop  # noqa: E402
+
+BUILD, CPACK = sys.argv.pop(1), sys.argv.pop(1)
+APP_ID = "org.zefra.Zefra"
+
+
+def run(*command, **options):
+    return subprocess.run(command, check=True, timeout=300, capture_output=True, text=True,
+                          **options)
+
+
+class InstalledZefra(unittest.TestCase):
+    def test_install_layout_and_validation(self):
+        with tempfile.TemporaryDirectory() as prefix:
+            run("cmake", "--install", BUILD, "--prefix", prefix)
+            root = pathlib.Path(prefix)
+            expected = {
+                "bin/Zefra",
+                f"share/applications/{APP_ID}.desktop",
+                f"share/metainfo/{APP_ID}.metainfo.xml",
+                f"share/icons/hicolor/scalable/apps/{APP_ID}.svg",
+                *(f"share/icons/hicolor/{n}x{n}/apps/{APP_ID}.png" for n in (16, 32, 48)),
+            }
+            installed = {str(p.relative_to(root)) for p in root.rglob("*") if p.is_file()}
+            self.assertEqual(installed, expected)
+            self.assertTrue(os.access(root / "bin/Zefra", os.X_OK))
+            run("desktop-file-validate", str(root / f"share/applications/{APP_ID}.desktop"))
+            metainfo = root / f"share/metainfo/{APP_ID}.metainfo.xml"
+            run("appstreamcli", "validate", "--no-net", str(metainfo))
+            text = metainfo.read_text()
+            for part in (f"<id>{APP_ID}</id>", "<name>Zefra</name>", '<release version="1.0"',
+                         f'<launchable type="desktop-id">{APP_ID}.desktop</launchable>'):
+                self.assertIn(part, text)
+            for size in (16, 32, 48):
+                png = (root / f"share/icons/hicolor/{size}x{size}/apps/{APP_ID}.png").read_bytes()
+                self.assertEqual(png[:8], b"\x89PNG\r\n\x1a\n")
+                self.assertEqual(int.from_bytes(png[16:20], "big"), size)
+
+    @unittest.skipUnless(os.geteuid() == 0, "installing a package needs root")
+    def test_debian_package_installs_runs_and_removes(self):
+        with tempfile.TemporaryDirectory() as out:
+            run(CPACK, "-G", "DEB", "-B", out, cwd=BUILD)
+            (package,) = pathlib.Path(out).glob("zefra_1.0_*.deb")
+            fields = run("dpkg-deb", "--field", str(package), "Depends").stdout
+            for dependency in ("fonts-comic-neue", "fonts-liberation2", "libqt6widgets6"):
+                self.assertIn(dependency, fields)
+            self.addCleanup(subprocess.run, ["dpkg", "--purge", "zefra"], capture_output=True)
+            run("dpkg", "-i", str(package))
+
+        desktop = Desktop()
+        self.addCleanup(desktop.close)
+        zefra = subprocess.Popen(["/usr/bin/Zefra"], env=desktop.env)
+        self.addCleanup(lambda: zefra.poll() is None and zefra.kill())
+        window = desktop.wait_for_window("Form1")
+        desktop.wait_for(lambda: desktop.pixels(window, 40, 216, 1, 1)[0][0] == (0, 0, 0),
+                         "the ball to be painted")
+        desktop.request_close(window)
+        self.assertEqual(zefra.wait(10), 0)
+
+        run("dpkg", "--purge", "zefra")
+        self.assertFalse(pathlib.Path("/usr/bin/Zefra").exists())
+        self.assertFalse(pathlib.Path(f"/usr/share/applications/{APP_ID}.desktop").exists())
+        self.assertNotEqual(subprocess.run(["dpkg", "-s", "zefra"], capture_output=True).returncode, 0)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
