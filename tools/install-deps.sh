@@ -13,6 +13,7 @@ test_packages=(
     clang libclang-rt-14-dev
     xvfb xdotool python3-xlib dbus
     dpkg-dev desktop-file-utils appstream
+    at-spi2-core python3-pyatspi qt6-wayland weston
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     wine wine64 wine32:i386 python3-pefile
 )

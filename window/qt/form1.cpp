@@ -24,7 +24,6 @@ QPushButton* MakeAskButton(const layout::Control& control, QWidget* parent) {
 
 Form1::Form1(RandomSource& source, QWidget* parent) : QWidget(parent), source_(source) {
     setWindowTitle(ToQString(layout::kForm1.caption));
-    setAccessibleName(windowTitle());
     resize(layout::TwipsToPixels(layout::kForm1.clientWidth),
            layout::TwipsToPixels(layout::kForm1.clientHeight));
     BuildControls();

@@ -1,9 +1,11 @@
+#include <QAccessible>
 #include <QApplication>
 
 #include "platform/process_random_source.h"
 #include "platform/report_fatal_failure.h"
 #include "window/qt/fatal_failure_box.h"
 #include "window/qt/font_substitutions.h"
+#include "window/qt/form1_accessible.h"
 #include "window/qt/form1.h"
 #include "window/qt/layout_to_qt.h"
 #include "window/qt/program_icon.h"
@@ -19,6 +21,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral(ZEFRA_APP_ID));
     QApplication::setWindowIcon(zefra::qt::ProgramIcon());
     zefra::qt::InstallFontSubstitutions();
+    QAccessible::installFactory(&zefra::qt::Form1AccessibleFactory);
     zefra::SetFatalFailurePresenter(&zefra::qt::ShowFatalFailureBox);
 
     zefra::qt::Form1 form1(source);

@@ -1,0 +1,13 @@
+#pragma once
+
+class QAccessibleInterface;
+class QObject;
+class QString;
+
+namespace zefra::qt {
+
+// Makes Form1 known to assistive technology as a frame with its caption, whose children are
+// its controls and the "8" it paints (a label that has no widget of its own).
+QAccessibleInterface* Form1AccessibleFactory(const QString& className, QObject* object);
+
+}  // namespace zefra::qt
