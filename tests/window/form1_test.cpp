@@ -179,6 +179,28 @@ class Form1Test : public QObject {
         QCOMPARE(shown.command1->geometry(), QRect(160, 320, 121, 49));
     }
 
+    void staysReadableWithADarkPalette() {
+        QPalette dark;
+        dark.setColor(QPalette::Button, QColor(53, 53, 53));
+        dark.setColor(QPalette::ButtonText, QColor(240, 240, 240));
+        dark.setColor(QPalette::Base, QColor(42, 42, 42));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        const Shown shown = Show(realSource_);
+        shown.form->setPalette(dark);
+        const QImage image = shown.form->grab().toImage();
+        const QColor disc = Pixel(image, 150, 224);
+        QCOMPARE(disc, dark.color(QPalette::Base));
+        QCOMPARE(Pixel(image, 0, 0), dark.color(QPalette::Button));
+        int eightPixels = 0;
+        for (int y = 160; y < 289; ++y) {
+            for (int x = 184; x < 241; ++x) {
+                eightPixels += Pixel(image, x, y) == dark.color(QPalette::ButtonText);
+            }
+        }
+        QVERIFY(eightPixels > 300);
+        QVERIFY(qAbs(dark.color(QPalette::ButtonText).lightness() - disc.lightness()) > 128);
+    }
+
     void keyboard() {
         const Shown shown = Show(realSource_);
         QCOMPARE(QApplication::focusWidget(), shown.text1);

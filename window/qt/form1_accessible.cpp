@@ -11,7 +11,7 @@ namespace {
 
 // A control the window paints itself: read-only text at its box, inside the window.
 class PaintedLabelAccessible final : public QAccessibleInterface {
-public:
+  public:
     PaintedLabelAccessible(QWidget* form, const layout::Control& label)
         : form_(form), label_(label) {}
 
@@ -41,13 +41,13 @@ public:
         return state;
     }
 
-private:
+  private:
     QWidget* form_;
     const layout::Control& label_;
 };
 
 class Form1Accessible final : public QAccessibleWidget {
-public:
+  public:
     explicit Form1Accessible(QWidget* form) : QAccessibleWidget(form, QAccessible::Window) {
         for (const layout::Control& control : layout::kForm1Controls) {
             if (control.kind != layout::ControlKind::kLabel) continue;
@@ -74,13 +74,13 @@ public:
                                         : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        const qsizetype label = labelIds_.indexOf(
-            QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child)));
+        const qsizetype label =
+            labelIds_.indexOf(QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child)));
         return label >= 0 ? QAccessibleWidget::childCount() + static_cast<int>(label)
                           : QAccessibleWidget::indexOfChild(child);
     }
 
-private:
+  private:
     QList<QAccessible::Id> labelIds_;
 };
 

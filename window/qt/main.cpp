@@ -5,8 +5,8 @@
 #include "platform/report_fatal_failure.h"
 #include "window/qt/fatal_failure_box.h"
 #include "window/qt/font_substitutions.h"
-#include "window/qt/form1_accessible.h"
 #include "window/qt/form1.h"
+#include "window/qt/form1_accessible.h"
 #include "window/qt/layout_to_qt.h"
 #include "window/qt/program_icon.h"
 
