@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
 
 #include "window/qt/layout_to_qt.h"
 #include "window/qt/text_runs.h"
@@ -47,13 +48,17 @@ void ShowInScrollingArea(QMessageBox& box, const QString& text) {
     area->setWordWrapMode(QTextOption::WrapAnywhere);
     area->setBackgroundVisible(false);
     area->viewport()->setAutoFillBackground(false);
-    area->setPlainText(text);
     area->setAccessibleName(QStringLiteral("Message"));
     const QScreen* screen =
         box.screen() != nullptr ? box.screen() : QGuiApplication::primaryScreen();
     const QSize available = screen != nullptr ? screen->availableSize() : QSize(800, 600);
+    // Sized before it takes the text: laying out a long text is what takes the time, so it is
+    // done once, at the final width.
     area->setFixedSize(std::min(640, available.width() * 3 / 5),
                        std::min(400, available.height() / 2));
+    // The scroll bar stays, so that the width, and with it the layout, never changes.
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    area->document()->setPlainText(text);
     grid->addWidget(area, row, column, rowSpan, columnSpan);
 }
 

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the optimised program and the benchmarks, then prints the figures: start-up and memory
+# against a bare Qt window on Xvfb, the click and 1 MiB echo times, and a soak of presses.
+#   bash bench/run.sh [runs, 15 by default] [presses in the soak, 100000 by default]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash tools/install-deps.sh test
+cmake --preset bench >/dev/null
+cmake --build --preset bench
+export DBUS_SESSION_BUS_ADDRESS=disabled:
+/usr/bin/python3 bench/start_bench.py build-bench/Zefra build-bench/bench/bare_window "${1:-15}"
+build-bench/bench/window_bench "${2:-100000}"
