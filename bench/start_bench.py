@@ -1,7 +1,7 @@
-"""Zefra against a bare Qt Widgets window of the same size, on a private X server, observed
-from outside: the time from starting the program to its first painted frame, and its peak
-resident memory; and, for Zefra, the time from a click on ASK to the message box being shown.
-Runs alternate between the two programs.
+"""Zefra against a bare Qt Widgets window of the same size, and against the same bare window
+drawing one line of text, on a private X server, observed from outside: the time from starting
+the program to its first painted frame, and its peak resident memory; and, for Zefra, the time
+from a click on ASK to the message box being shown. Runs alternate between the programs.
     start_bench.py ZEFRA BARE_WINDOW [RUNS]"""
 
 import os
@@ -35,9 +35,9 @@ def painted_window(desktop, caption):
     return None
 
 
-def one_run(desktop, program, caption, click):
+def one_run(desktop, command, caption, click):
     started = time.perf_counter()
-    process = subprocess.Popen([program], env=desktop.env, stdout=subprocess.DEVNULL,
+    process = subprocess.Popen(command, env=desktop.env, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     window = None
     while window is None:
@@ -68,24 +68,23 @@ def one_run(desktop, program, caption, click):
 def main():
     desktop = Desktop()
     try:
-        zefra, bare = [], []
+        zefra, bare, text = [], [], []
         for _ in range(RUNS):
-            bare.append(one_run(desktop, BARE, "Bare", click=False))
-            zefra.append(one_run(desktop, ZEFRA, "Form1", click=True))
+            bare.append(one_run(desktop, [BARE], "Bare", click=False))
+            text.append(one_run(desktop, [BARE, "--text"], "Bare", click=False))
+            zefra.append(one_run(desktop, [ZEFRA], "Form1", click=True))
     finally:
         desktop.close()
 
     def median(runs, field):
         return statistics.median(run[field] for run in runs)
 
-    paint_z, paint_b = median(zefra, 0) * 1000, median(bare, 0) * 1000
-    peak_z, peak_b = median(zefra, 1) / 1024, median(bare, 1) / 1024
-    click = median(zefra, 2) * 1000
-    print(f"{'measure (median of ' + str(RUNS) + ' runs)':44} {'Zefra':>10} {'bare Qt':>10} {'ratio':>7}")
-    print(f"{'start to first paint (ms)':44} {paint_z:10.1f} {paint_b:10.1f} {paint_z / paint_b:7.3f}")
-    print(f"{'peak resident memory (MiB)':44} {peak_z:10.2f} {peak_b:10.2f} {peak_z / peak_b:7.3f}")
-    print(f"{'click on ASK to message box shown (ms)':44} {click:10.1f}")
-
+    rows = [("start to first paint (ms)", 0, 1000), ("peak resident memory (MiB)", 1, 1 / 1024)]
+    print(f"median of {RUNS} runs each          Zefra    bare  ratio   bare+text  ratio")
+    for label, field, scale in rows:
+        z, b, t = (median(runs, field) * scale for runs in (zefra, bare, text))
+        print(f"{label:28} {z:9.2f} {b:7.2f} {z / b:6.3f} {t:11.2f} {z / t:6.3f}")
+    print(f"{'click on ASK to box shown (ms)':28} {median(zefra, 2) * 1000:9.2f}")
 
 if __name__ == "__main__":
     main()

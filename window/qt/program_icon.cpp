@@ -1,11 +1,18 @@
 #include "window/qt/program_icon.h"
 
+#include <QImage>
+#include <QPixmap>
+
+#include "window/qt/program_icon_pixels.h"
+
 namespace zefra::qt {
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const int size : {16, 32, 48}) {
-        icon.addFile(QStringLiteral(":/icons/zefra-%1.png").arg(size), QSize(size, size));
+    for (const IconPixels& size : kProgramIconPixels) {
+        const QImage image(reinterpret_cast<const uchar*>(size.pixels), size.width, size.height,
+                           QImage::Format_ARGB32_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }
