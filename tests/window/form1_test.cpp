@@ -16,6 +16,7 @@
 
 #include "oracle_fakes.h"
 #include "platform/process_random_source.h"
+#include "window/qt/fatal_failure_box.h"
 #include "window/qt/font_substitutions.h"
 
 namespace zefra::qt {
@@ -289,6 +290,16 @@ class Form1Test : public QObject {
         QVERIFY(seen[0].text == huge);
         QVERIFY(seen[0].fitsOnScreen);
         QCOMPARE(shown.text1->toPlainText(), QString());
+    }
+
+    void fatalFailureIsShownInAnErrorBox() {
+        const Shown shown = Show(realSource_);
+        const auto seen =
+            DismissingBoxes(*shown.form, [] { ShowFatalFailureBox("the question box is gone"); });
+        QCOMPARE(seen.size(), std::size_t{1});
+        QCOMPARE(seen[0].title, QStringLiteral("Zefra"));
+        QCOMPARE(seen[0].text, QStringLiteral("the question box is gone"));
+        QVERIFY(seen[0].hasIcon);
     }
 
     void cleanupTestCase() {
