@@ -77,6 +77,25 @@ QColor Pixel(const QImage& image, int x, int y) {
     return image.pixelColor(x, y);
 }
 
+// How many pixels of the "8"'s box have the given colour.
+int PixelsOfTheEight(const QImage& image, const QColor& colour) {
+    int count = 0;
+    for (int y = 160; y < 289; ++y) {
+        for (int x = 184; x < 241; ++x) count += Pixel(image, x, y) == colour;
+    }
+    return count;
+}
+
+QPalette PaletteOf(QColor buttonFace, QColor buttonText, QColor windowBackground,
+                   QColor windowText) {
+    QPalette palette;
+    palette.setColor(QPalette::Button, buttonFace);
+    palette.setColor(QPalette::ButtonText, buttonText);
+    palette.setColor(QPalette::Base, windowBackground);
+    palette.setColor(QPalette::Text, windowText);
+    return palette;
+}
+
 class Form1Test : public QObject {
     Q_OBJECT
 
@@ -136,15 +155,10 @@ class Form1Test : public QObject {
 
     void paintsTheBallFromThePalette() {
         // Distinct colours for every role, so that each pixel says which one it took.
-        QPalette palette;
-        palette.setColor(QPalette::Button, QColor(200, 100, 0));
-        palette.setColor(QPalette::ButtonText, QColor(0, 0, 255));
-        palette.setColor(QPalette::Base, QColor(0, 255, 0));
-        palette.setColor(QPalette::Text, QColor(255, 0, 0));
-        const Shown shown = Show(realSource_);
-        shown.form->setPalette(palette);
-        const QImage before = shown.form->grab().toImage();
         const QColor face(200, 100, 0), labelText(0, 0, 255), disc(0, 255, 0), outline(255, 0, 0);
+        const Shown shown = Show(realSource_);
+        shown.form->setPalette(PaletteOf(face, labelText, disc, outline));
+        const QImage before = shown.form->grab().toImage();
 
         QCOMPARE(Pixel(before, 0, 0), face);
         QCOMPARE(Pixel(before, 431, 430), face);
@@ -161,11 +175,7 @@ class Form1Test : public QObject {
         QVERIFY(Pixel(before, 136, 224).red() > 100);
         QCOMPARE(Pixel(before, 216, 140), QColor(Qt::black));
         // The "8" in button-text colour inside its box, and nothing of it outside the box.
-        int eightPixels = 0;
-        for (int y = 160; y < 289; ++y) {
-            for (int x = 184; x < 241; ++x) eightPixels += Pixel(before, x, y) == labelText;
-        }
-        QVERIFY2(eightPixels > 300, qPrintable(QString::number(eightPixels)));
+        QVERIFY(PixelsOfTheEight(before, labelText) > 300);
         for (int y = 150; y < 300; ++y) {
             for (const int x : {182, 243, 260}) QVERIFY(Pixel(before, x, y).blue() < 128);
         }
@@ -181,24 +191,15 @@ class Form1Test : public QObject {
     }
 
     void staysReadableWithADarkPalette() {
-        QPalette dark;
-        dark.setColor(QPalette::Button, QColor(53, 53, 53));
-        dark.setColor(QPalette::ButtonText, QColor(240, 240, 240));
-        dark.setColor(QPalette::Base, QColor(42, 42, 42));
-        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        const QPalette dark = PaletteOf(QColor(53, 53, 53), QColor(240, 240, 240),
+                                        QColor(42, 42, 42), QColor(230, 230, 230));
         const Shown shown = Show(realSource_);
         shown.form->setPalette(dark);
         const QImage image = shown.form->grab().toImage();
         const QColor disc = Pixel(image, 150, 224);
         QCOMPARE(disc, dark.color(QPalette::Base));
         QCOMPARE(Pixel(image, 0, 0), dark.color(QPalette::Button));
-        int eightPixels = 0;
-        for (int y = 160; y < 289; ++y) {
-            for (int x = 184; x < 241; ++x) {
-                eightPixels += Pixel(image, x, y) == dark.color(QPalette::ButtonText);
-            }
-        }
-        QVERIFY(eightPixels > 300);
+        QVERIFY(PixelsOfTheEight(image, dark.color(QPalette::ButtonText)) > 300);
         QVERIFY(qAbs(dark.color(QPalette::ButtonText).lightness() - disc.lightness()) > 128);
     }
 
