@@ -38,5 +38,5 @@ if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures
     "${sudo[@]}" dpkg --add-architecture i386
 fi
 "${sudo[@]}" apt-get update -q
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q \
     "${missing[@]}"
