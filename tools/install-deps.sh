@@ -4,7 +4,7 @@
 set -euo pipefail
 
 run_packages=(
-    cmake ninja-build g++ pkg-config librsvg2-bin
+    cmake ninja-build g++ pkg-config librsvg2-bin python3
     qt6-base-dev libgl-dev
     fonts-comic-neue fonts-liberation2
 )
