@@ -101,12 +101,15 @@ void Form1::ApplyDpi(int dpi) {
     dpi_ = dpi;
     for (std::size_t i = 0; i < layout::kForm1Controls.size(); ++i) {
         const layout::Control& control = layout::kForm1Controls[i];
-        if (control.font) fonts_[i] = CreateFontFor(*control.font, dpi);
-        if (controls_[i] == nullptr) continue;
-        const RECT box = PixelBox(control.box, dpi);
-        SetWindowPos(controls_[i], nullptr, box.left, box.top, box.right - box.left,
-                     box.bottom - box.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[i].get()), TRUE);
+        Font font = control.font ? CreateFontFor(*control.font, dpi) : Font();
+        if (controls_[i] != nullptr) {
+            const RECT box = PixelBox(control.box, dpi);
+            SetWindowPos(controls_[i], nullptr, box.left, box.top, box.right - box.left,
+                         box.bottom - box.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+        }
+        // The previous font goes only now that no control uses it any more.
+        fonts_[i] = std::move(font);
     }
     InvalidateRect(window_, nullptr, TRUE);
 }
