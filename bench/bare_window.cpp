@@ -8,10 +8,10 @@
 namespace {
 
 class BareWindow final : public QWidget {
-public:
+  public:
     explicit BareWindow(bool withText) : withText_(withText) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* /*event*/) override {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::black);
@@ -21,7 +21,7 @@ protected:
         }
     }
 
-private:
+  private:
     bool withText_;
 };
 

@@ -27,11 +27,11 @@ using zefra::qt::Form1;
 
 // Notes when the first message box of a press has been painted, and dismisses it.
 class BoxWatcher final : public QObject {
-public:
+  public:
     qint64 paintedAt = -1;
     QElapsedTimer clock;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* box = qobject_cast<QMessageBox*>(watched);
         if (box != nullptr && event->type() == QEvent::Paint && paintedAt < 0) {
@@ -125,9 +125,10 @@ int main(int argc, char* argv[]) {
         }
     }
     const double atEnd = ResidentMiB();
-    std::printf("soak: %ld presses in %.0f s; resident after warm-up %.2f MiB, at the end "
-                "%.2f MiB, range %.2f MiB\n",
-                soakPresses, static_cast<double>(soakClock.elapsed()) / 1000.0, afterWarmUp, atEnd,
-                std::max(highest, atEnd) - std::min(lowest, atEnd));
+    std::printf(
+        "soak: %ld presses in %.0f s; resident after warm-up %.2f MiB, at the end "
+        "%.2f MiB, range %.2f MiB\n",
+        soakPresses, static_cast<double>(soakClock.elapsed()) / 1000.0, afterWarmUp, atEnd,
+        std::max(highest, atEnd) - std::min(lowest, atEnd));
     return 0;
 }

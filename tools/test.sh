@@ -7,6 +7,9 @@ cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh test
 
+echo "=== format"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
 build_and_test() {
     local preset=$1
     shift

@@ -6,10 +6,9 @@
 //   win32_probe client-size          the size of Form1's client area in pixels: "width height"
 //   win32_probe close                asks Form1 to close, as its close button does
 // Waits up to ten seconds for the window it needs; exits 1 if it never comes.
-#include <windows.h>
-
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <string>
@@ -18,10 +17,9 @@ namespace {
 
 std::string Utf8(const std::wstring& text) {
     const int length = static_cast<int>(text.size());
-    std::string result(
-        static_cast<std::size_t>(
-            WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr)),
-        '\0');
+    std::string result(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), length,
+                                                                    nullptr, 0, nullptr, nullptr)),
+                       '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), length, result.data(),
                         static_cast<int>(result.size()), nullptr, nullptr);
     return result;
@@ -30,15 +28,16 @@ std::string Utf8(const std::wstring& text) {
 std::wstring TextOf(HWND window) {
     const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const auto copied =
-        SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(text.size()), reinterpret_cast<LPARAM>(text.data()));
+    const auto copied = SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(text.size()),
+                                     reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(copied));
     return text;
 }
 
 HWND WaitForWindow(const wchar_t* windowClass, const wchar_t* caption) {
     for (int attempt = 0; attempt < 500; ++attempt) {
-        if (HWND found = FindWindowW(windowClass, caption); found != nullptr && IsWindowVisible(found)) {
+        if (HWND found = FindWindowW(windowClass, caption);
+            found != nullptr && IsWindowVisible(found)) {
             return found;
         }
         Sleep(20);
@@ -47,7 +46,9 @@ HWND WaitForWindow(const wchar_t* windowClass, const wchar_t* caption) {
     std::exit(1);
 }
 
-HWND Form1() { return WaitForWindow(L"ZefraForm1", L"Form1"); }
+HWND Form1() {
+    return WaitForWindow(L"ZefraForm1", L"Form1");
+}
 
 }  // namespace
 
