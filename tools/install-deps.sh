@@ -10,7 +10,7 @@ run_packages=(
 )
 test_packages=(
     googletest libgtest-dev
-    clang libclang-rt-14-dev
+    clang clang-format libclang-rt-14-dev
     xvfb xdotool python3-xlib dbus
     dpkg-dev desktop-file-utils appstream
     at-spi2-core python3-pyatspi qt6-wayland weston
