@@ -12,9 +12,8 @@ namespace zefra::layout {
 
 inline constexpr std::u16string_view kApplicationTitle = u"Zefra";
 
-// 1/1440 inch; at 96 dots per inch a pixel is 15 twips.
+// A twip is 1/1440 inch; at 96 dots per inch a pixel is 15 twips.
 inline constexpr int kTwipsPerInch = 1440;
-inline constexpr int kTwipsPerPixelAt96Dpi = 15;
 
 // The window system's colours, and the one fixed colour the ball is drawn in.
 enum class Paint { kBlack, kButtonFace, kButtonText, kWindowBackground, kWindowText, kTransparent };
@@ -60,48 +59,38 @@ inline constexpr Form kForm1{u"Form1", 6480, 6465, Paint::kButtonFace};
 
 // Back to front: each later control is drawn over the earlier ones. Text1 is multi-line,
 // wraps, has no scroll bars and no length limit; Command1 is neither default nor cancel.
+// clang-format off
 inline constexpr std::array<Control, 5> kForm1Controls{{
-    {"Shape1",
-     ControlKind::kCircle,
-     {0, 0, 6495, 6495},
-     u"",
-     std::nullopt,
-     Paint::kBlack,
-     Paint::kWindowText,
-     -1},
-    {"Shape2",
-     ControlKind::kCircle,
-     {1680, 2160, 3135, 2415},
-     u"",
-     std::nullopt,
-     Paint::kWindowBackground,
-     Paint::kWindowText,
-     -1},
-    {"Label1",
-     ControlKind::kLabel,
-     {2760, 2400, 855, 1935},
-     u"8",
+    {"Shape1", ControlKind::kCircle, {0, 0, 6495, 6495}, u"", std::nullopt,
+     Paint::kBlack, Paint::kWindowText, -1},
+    {"Shape2", ControlKind::kCircle, {1680, 2160, 3135, 2415}, u"", std::nullopt,
+     Paint::kWindowBackground, Paint::kWindowText, -1},
+    {"Label1", ControlKind::kLabel, {2760, 2400, 855, 1935}, u"8",
      Font{u"Comic Sans MS", 72, 700, false, false, false, 0},
-     Paint::kTransparent,
-     Paint::kButtonText,
-     0},
-    {"Text1",
-     ControlKind::kTextBox,
-     {1320, 1080, 3975, 735},
-     u"What do you want to know? \r\n",
+     Paint::kTransparent, Paint::kButtonText, 0},
+    {"Text1", ControlKind::kTextBox, {1320, 1080, 3975, 735}, u"What do you want to know? \r\n",
      Font{u"MS Sans Serif", 12, 700, false, false, false, 0},
-     Paint::kWindowBackground,
-     Paint::kWindowText,
-     1},
-    {"Command1",
-     ControlKind::kPushButton,
-     {2400, 4800, 1815, 735},
-     u"ASK",
+     Paint::kWindowBackground, Paint::kWindowText, 1},
+    {"Command1", ControlKind::kPushButton, {2400, 4800, 1815, 735}, u"ASK",
      Font{u"MS Sans Serif", 24, 700, false, false, false, 0},
-     Paint::kButtonFace,
-     Paint::kButtonText,
-     2},
+     Paint::kButtonFace, Paint::kButtonText, 2},
 }};
+// clang-format on
+
+// The front ends chain the input controls' focus in the order they are listed here, so that
+// order must be the tab order.
+constexpr bool InputControlsAreListedInTabOrder() {
+    int previous = -1;
+    for (const Control& control : kForm1Controls) {
+        if (control.kind != ControlKind::kTextBox && control.kind != ControlKind::kPushButton) {
+            continue;
+        }
+        if (control.tabIndex <= previous) return false;
+        previous = control.tabIndex;
+    }
+    return true;
+}
+static_assert(InputControlsAreListedInTabOrder());
 
 // Where the control with the given name stands in the description; names are fixed, so an
 // unknown one fails to compile where it is used in a constant expression.
@@ -110,10 +99,6 @@ constexpr std::size_t IndexOfControl(std::string_view name) {
         if (name == kForm1Controls[i].name) return i;
     }
     throw "no such control";
-}
-
-constexpr const Control& ControlNamed(std::string_view name) {
-    return kForm1Controls[IndexOfControl(name)];
 }
 
 // Twips to pixels at a given resolution, rounded to the nearest pixel.

@@ -64,6 +64,18 @@ class Desktop:
         return self.wait_for(lambda: self.windows_named(caption),
                              f'a window captioned "{caption}"')[0]
 
+    def start(self, test, command):
+        """Starts a program on this display; the test kills it if it is still running at the end."""
+        process = subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        test.addCleanup(lambda: process.poll() is None and process.kill())
+        return process
+
+    def wait_until_painted(self, window):
+        """Mapped is not yet painted: waits for the black of the ball."""
+        self.wait_for(lambda: self.pixels(window, 40, 216, 1, 1)[0][0] == (0, 0, 0),
+                      "the ball to be painted")
+
     def pixels(self, window, left=0, top=0, width=None, height=None):
         """The window's pixels as rows of (red, green, blue)."""
         geometry = window.get_geometry()

@@ -67,9 +67,7 @@ class ZefraUnderWine(unittest.TestCase):
         return reply
 
     def test_asks_replies_and_closes(self):
-        zefra = subprocess.Popen([WINE_RUN, ZEFRA, "--ignored", "argument"], env=self.desktop.env,
-                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.addCleanup(lambda: zefra.poll() is None and zefra.kill())
+        zefra = self.desktop.start(self, [WINE_RUN, ZEFRA, "--ignored", "argument"])
         self.desktop.wait_for_window("Form1")
         self.origin = tuple(map(int, self.probe("client-origin").split()))
         initial = "What do you want to know? \r\n"
@@ -97,9 +95,7 @@ class ZefraUnderWine(unittest.TestCase):
         self.assertEqual(zefra.wait(30), 0)
 
     def test_keyboard(self):
-        zefra = subprocess.Popen([WINE_RUN, ZEFRA], env=self.desktop.env,
-                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.addCleanup(lambda: zefra.poll() is None and zefra.kill())
+        zefra = self.desktop.start(self, [WINE_RUN, ZEFRA])
         form = self.desktop.wait_for_window("Form1")
         initial = self.probe("question")
         # The focus starts in the question box, with the caret at its start; Enter types a line
@@ -125,9 +121,7 @@ class ZefraUnderWine(unittest.TestCase):
     def test_scales_with_the_screen_resolution(self):
         self.set_screen_dpi(144)
         self.addCleanup(self.set_screen_dpi, 96)
-        zefra = subprocess.Popen([WINE_RUN, ZEFRA], env=self.desktop.env,
-                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.addCleanup(lambda: zefra.poll() is None and zefra.kill())
+        zefra = self.desktop.start(self, [WINE_RUN, ZEFRA])
         self.desktop.wait_for_window("Form1")
         self.assertEqual(self.probe("client-size"), "648 647")
         self.probe("close")

@@ -2,9 +2,7 @@
 message boxes, replies in the same order in every run, and ends cleanly when closed."""
 
 import hashlib
-import subprocess
 import sys
-import tempfile
 import unittest
 
 from x11_desktop import Desktop
@@ -14,7 +12,6 @@ ZEFRA = sys.argv.pop(1)
 # Where things are in the window, in pixels.
 QUESTION_BOX = (88, 72, 265, 49)
 ASK_BUTTON_CENTRE = (220, 344)
-BALL_CENTRE = (40, 216)
 
 
 class ZefraOnX11(unittest.TestCase):
@@ -27,16 +24,10 @@ class ZefraOnX11(unittest.TestCase):
         cls.desktop.close()
 
     def start(self):
-        log = tempfile.TemporaryFile()
         # Arguments change nothing: the program takes no command line.
-        process = subprocess.Popen([ZEFRA, "--help", "-style", "windows"], env=self.desktop.env,
-                                   stdout=log, stderr=log)
-        self.addCleanup(lambda: process.poll() is None and process.kill())
+        process = self.desktop.start(self, [ZEFRA, "--help", "-style", "windows"])
         window = self.desktop.wait_for_window("Form1")
-        # Mapped is not yet painted: wait for the ball.
-        self.desktop.wait_for(
-            lambda: self.desktop.pixels(window, *BALL_CENTRE, 1, 1)[0][0] == (0, 0, 0),
-            "the ball to be painted")
+        self.desktop.wait_until_painted(window)
         return process, window
 
     def question_box_is_empty(self, window):

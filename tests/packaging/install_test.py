@@ -60,11 +60,9 @@ class InstalledZefra(unittest.TestCase):
 
         desktop = Desktop()
         self.addCleanup(desktop.close)
-        zefra = subprocess.Popen(["/usr/bin/Zefra"], env=desktop.env)
-        self.addCleanup(lambda: zefra.poll() is None and zefra.kill())
+        zefra = desktop.start(self, ["/usr/bin/Zefra"])
         window = desktop.wait_for_window("Form1")
-        desktop.wait_for(lambda: desktop.pixels(window, 40, 216, 1, 1)[0][0] == (0, 0, 0),
-                         "the ball to be painted")
+        desktop.wait_until_painted(window)
         desktop.request_close(window)
         self.assertEqual(zefra.wait(10), 0)
 

@@ -18,6 +18,7 @@
 #include "platform/process_random_source.h"
 #include "window/qt/fatal_failure_box.h"
 #include "window/qt/font_substitutions.h"
+#include "window/qt/layout_to_qt.h"
 
 namespace zefra::qt {
 namespace {
@@ -146,11 +147,16 @@ class Form1Test : public QObject {
             QCOMPARE(widget->font().pointSize(), points);
             QCOMPARE(widget->font().weight(), QFont::Bold);
             QVERIFY(!widget->font().italic() && !widget->font().underline());
-            // Resolved to an installed face, not a bitmap stand-in of another size.
-            QVERIFY(QFontInfo(widget->font()).exactMatch() ||
-                    QFontInfo(widget->font()).pointSize() == points);
+            // Without the substitution fontconfig would pick some other sans face.
+            QCOMPARE(QFontInfo(widget->font()).family(), QStringLiteral("Liberation Sans"));
+            QCOMPARE(QFontInfo(widget->font()).pointSize(), points);
         }
-        QVERIFY(QFontInfo(QFont(QStringLiteral("Comic Sans MS"))).family() != QString());
+        // The painted "8" asks for Comic Sans MS and gets its free look-alike.
+        const QFont eight = FontOf(*layout::kForm1Controls[layout::IndexOfControl("Label1")].font);
+        QCOMPARE(eight.family(), QStringLiteral("Comic Sans MS"));
+        QCOMPARE(QFontInfo(eight).family(), QStringLiteral("Comic Neue"));
+        QCOMPARE(QFontInfo(eight).pointSize(), 72);
+        QVERIFY(QFontInfo(eight).bold());
     }
 
     void paintsTheBallFromThePalette() {

@@ -11,11 +11,14 @@ namespace {
 
 int RunMessageLoop(zefra::win32::Form1& form1) {
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    BOOL got = 0;
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
         if (form1.HandleTabKey(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    // -1 is a failure of the loop itself, not an ordinary end with an exit code.
+    if (got < 0) zefra::ReportFatalFailure("the message loop failed");
     return static_cast<int>(message.wParam);
 }
 
