@@ -46,6 +46,8 @@ struct Control {
     Paint fill;        // a circle's inside, the background of everything else
     Paint foreground;  // a circle's one-pixel outline, the text of everything else
     int tabIndex;      // -1 where the control has none; labels have one but never take the focus
+    // What screen readers call it, where that is not its text: a text box's text is its value.
+    std::u16string_view accessibleName = u"";
 };
 
 struct Form {
@@ -70,7 +72,7 @@ inline constexpr std::array<Control, 5> kForm1Controls{{
      Paint::kTransparent, Paint::kButtonText, 0},
     {"Text1", ControlKind::kTextBox, {1320, 1080, 3975, 735}, u"What do you want to know? \r\n",
      Font{u"MS Sans Serif", 12, 700, false, false, false, 0},
-     Paint::kWindowBackground, Paint::kWindowText, 1},
+     Paint::kWindowBackground, Paint::kWindowText, 1, u"Question"},
     {"Command1", ControlKind::kPushButton, {2400, 4800, 1815, 735}, u"ASK",
      Font{u"MS Sans Serif", 24, 700, false, false, false, 0},
      Paint::kButtonFace, Paint::kButtonText, 2},
@@ -99,6 +101,11 @@ constexpr std::size_t IndexOfControl(std::string_view name) {
         if (name == kForm1Controls[i].name) return i;
     }
     throw "no such control";
+}
+
+// The name assistive technology gives a control.
+constexpr std::u16string_view AccessibleNameOf(const Control& control) {
+    return control.accessibleName.empty() ? control.text : control.accessibleName;
 }
 
 // Twips to pixels at a given resolution, rounded to the nearest pixel.

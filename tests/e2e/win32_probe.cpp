@@ -5,9 +5,14 @@
 //   win32_probe client-origin        where Form1's client area starts on the screen: "x y"
 //   win32_probe client-size          the size of Form1's client area in pixels: "width height"
 //   win32_probe close                asks Form1 to close, as its close button does
+//   win32_probe accessible WHAT      what a screen reader learns of the question box, the ask
+//                                    button or the message box's text (question|button|message)
+//                                    through MSAA: "name", a tab, and the role's number
+//   win32_probe button-style         "push button", or "default push button", or "other"
 // Waits up to ten seconds for the window it needs; exits 1 if it never comes.
 #include <fcntl.h>
 #include <io.h>
+#include <oleacc.h>
 #include <windows.h>
 
 #include <cstdio>
@@ -50,6 +55,38 @@ HWND Form1() {
     return WaitForWindow(L"ZefraForm1", L"Form1");
 }
 
+HWND MessageText() {
+    // A message box is a dialog; its text is the static control with identifier 0xFFFF.
+    return GetDlgItem(WaitForWindow(L"#32770", L"Zefra"), 0xFFFF);
+}
+
+// The control's client object as the system's accessibility proxy describes it.
+int PrintAccessible(HWND control) {
+    IAccessible* accessible = nullptr;
+    if (control == nullptr ||
+        FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
+                                          reinterpret_cast<void**>(&accessible)))) {
+        std::fputs("no accessible object\n", stderr);
+        return 1;
+    }
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    VARIANT role;
+    VariantInit(&role);
+    const bool named = SUCCEEDED(accessible->get_accName(self, &name));
+    const bool hasRole = SUCCEEDED(accessible->get_accRole(self, &role)) && role.vt == VT_I4;
+    std::fputs(Utf8(name != nullptr ? std::wstring(name, SysStringLen(name)) : L"").c_str(),
+               stdout);
+    std::printf("\t%ld", hasRole ? role.lVal : -1L);
+    SysFreeString(name);
+    VariantClear(&role);
+    accessible->Release();
+    return named && hasRole ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
@@ -59,9 +96,7 @@ int wmain(int argc, wchar_t* argv[]) {
     if (command == L"question") {
         std::fputs(Utf8(TextOf(FindWindowExW(Form1(), nullptr, L"Edit", nullptr))).c_str(), stdout);
     } else if (command == L"message") {
-        // A message box is a dialog; its text is the static control with identifier 0xFFFF.
-        HWND box = WaitForWindow(L"#32770", L"Zefra");
-        std::fputs(Utf8(TextOf(GetDlgItem(box, 0xFFFF))).c_str(), stdout);
+        std::fputs(Utf8(TextOf(MessageText())).c_str(), stdout);
     } else if (command == L"client-origin") {
         POINT origin{0, 0};
         ClientToScreen(Form1(), &origin);
@@ -72,8 +107,31 @@ int wmain(int argc, wchar_t* argv[]) {
         std::printf("%ld %ld", client.right, client.bottom);
     } else if (command == L"close") {
         PostMessageW(Form1(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    } else if (command == L"button-style") {
+        const LONG_PTR style =
+            GetWindowLongPtrW(FindWindowExW(Form1(), nullptr, L"Button", nullptr), GWL_STYLE);
+        const LONG_PTR kind = style & BS_TYPEMASK;
+        std::fputs(kind == BS_PUSHBUTTON      ? "push button"
+                   : kind == BS_DEFPUSHBUTTON ? "default push button"
+                                              : "other",
+                   stdout);
+    } else if (command == L"accessible" && argc > 2) {
+        const std::wstring what = argv[2];
+        HWND control = nullptr;
+        if (what == L"message") {
+            control = MessageText();
+        } else {
+            control =
+                FindWindowExW(Form1(), nullptr, what == L"button" ? L"Button" : L"Edit", nullptr);
+        }
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        const int status = PrintAccessible(control);
+        CoUninitialize();
+        return status;
     } else {
-        std::fputs("usage: win32_probe question|message|client-origin|client-size|close\n", stderr);
+        std::fputs(
+            "usage: win32_probe question|message|client-origin|client-size|close|accessible\n",
+            stderr);
         return 2;
     }
     return 0;

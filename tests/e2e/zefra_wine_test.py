@@ -18,6 +18,8 @@ ASK_BUTTON_CENTRE = (220, 344)
 # The first replies of every run, on every platform.
 FIRST_REPLIES = ["It's a secret.", "Maybe"]
 PROMPT = "Enter in a question, please."
+# MSAA roles, from oleacc.h.
+ROLE_SYSTEM_CLIENT, ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_TEXT, ROLE_SYSTEM_PUSHBUTTON = 10, 41, 42, 43
 
 
 class ZefraUnderWine(unittest.TestCase):
@@ -112,9 +114,35 @@ class ZefraUnderWine(unittest.TestCase):
         self.assertEqual(self.probe("question"), typed)
         self.desktop.focus_and(self.desktop.wait_for_window("Zefra"), "key", "Return")
         self.wait_until_question_is("")
+        # The focus is back on the button, where Enter and the keypad's Enter press it too.
+        for key in ("Return", "KP_Enter"):
+            self.desktop.focus_and(form, "key", key)
+            self.assertEqual(self.probe("message"), PROMPT)
+            self.desktop.focus_and(self.desktop.wait_for_window("Zefra"), "key", "Return")
+            self.desktop.wait_for(lambda: not self.desktop.windows_named("Zefra"), "the box to go")
         # Shift+Tab goes back to the question box.
         self.desktop.xdotool("key", "--delay", "50", "shift+Tab", "c")
         self.wait_until_question_is("c")
+        self.probe("close")
+        self.assertEqual(zefra.wait(30), 0)
+
+    def test_screen_readers_learn_names_and_roles(self):
+        zefra = self.desktop.start(self, [WINE_RUN, ZEFRA])
+        self.desktop.wait_for_window("Form1")
+        self.origin = tuple(map(int, self.probe("client-origin").split()))
+        self.assertEqual(self.probe("accessible", "question"), f"Question\t{ROLE_SYSTEM_TEXT}")
+        name, role = self.probe("accessible", "button").split("\t")
+        self.assertEqual(name, "ASK")
+        # Windows' proxy gives a push button its own role; Wine 8's gives every button the
+        # generic client role, so there the button's kind is what the proxy would go by.
+        self.assertIn(int(role), (ROLE_SYSTEM_PUSHBUTTON, ROLE_SYSTEM_CLIENT))
+        self.assertEqual(self.probe("button-style"), "push button")
+        self.click(*ASK_BUTTON_CENTRE)
+        name, role = self.probe("accessible", "message").split("\t")
+        self.assertEqual(name, FIRST_REPLIES[0])
+        self.assertIn(int(role), (ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_CLIENT))
+        self.desktop.focus_and(self.desktop.wait_for_window("Zefra"), "key", "Return")
+        self.desktop.wait_for(lambda: not self.desktop.windows_named("Zefra"), "the box to go")
         self.probe("close")
         self.assertEqual(zefra.wait(30), 0)
 

@@ -95,9 +95,11 @@ TEST(Draw, EveryIndexStartsExactlyAtItsThirtieth) {
     }
     EXPECT_EQ(DrawFrom(0.0f), 0);
     EXPECT_EQ(DrawFrom(std::nextafter(1.0f, 0.0f)), 29);
-    // Rounded to float, 30 times this value would reach 21.0 and draw the echo.
+    // Rounded to float, 30 times this value would reach 21.0 and draw the echo. The product
+    // goes through a stored float: x87 arithmetic would otherwise compare it unrounded.
     const float belowEcho = std::nextafter(FirstFloatAtOrAbove(21), 0.0f);
-    EXPECT_EQ(static_cast<float>(belowEcho * 30.0f), 21.0f);
+    const volatile float roundedProduct = belowEcho * 30.0f;
+    EXPECT_EQ(roundedProduct, 21.0f);
     EXPECT_EQ(DrawFrom(belowEcho), 20);
 }
 

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "oracle_fakes.h"
@@ -231,11 +232,17 @@ class Form1Test : public QObject {
         QCOMPARE(shown.text1->toPlainText(), initial + QStringLiteral("\n\n"));
         QVERIFY(shown.form->isVisible());
 
-        // The keys that press a focused button do ask.
-        shown.command1->setFocus();
-        const auto pressed =
-            DismissingBoxes(*shown.form, [&] { QTest::keyClick(shown.command1, Qt::Key_Space); });
-        QCOMPARE(pressed.size(), std::size_t{1});
+        // The keys that press a focused button do ask: Space, Return and Enter on the keypad.
+        const std::pair<Qt::Key, Qt::KeyboardModifier> pressingKeys[] = {
+            {Qt::Key_Space, Qt::NoModifier},
+            {Qt::Key_Return, Qt::NoModifier},
+            {Qt::Key_Enter, Qt::KeypadModifier}};
+        for (const auto& [key, modifier] : pressingKeys) {
+            shown.command1->setFocus();
+            const auto pressed = DismissingBoxes(
+                *shown.form, [&] { QTest::keyClick(shown.command1, key, modifier); });
+            QCOMPARE(pressed.size(), std::size_t{1});
+        }
     }
 
     void askingWithTheRealGenerator() {

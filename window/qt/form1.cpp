@@ -1,26 +1,15 @@
 #include "window/qt/form1.h"
 
 #include <QPainter>
-#include <QPushButton>
 
 #include "platform/answer_click.h"
+#include "window/qt/ask_button.h"
 #include "window/qt/ball_painter.h"
 #include "window/qt/layout_to_qt.h"
 #include "window/qt/message_box.h"
 #include "window/qt/question_box.h"
 
 namespace zefra::qt {
-namespace {
-
-QPushButton* MakeAskButton(const layout::Control& control, QWidget* parent) {
-    auto* button = new QPushButton(ToQString(control.text), parent);
-    // Enter typed in the question box must never press it.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-}
-
-}  // namespace
 
 Form1::Form1(RandomSource& source, QWidget* parent) : QWidget(parent), source_(source) {
     setWindowTitle(ToQString(layout::kForm1.caption));
@@ -39,13 +28,14 @@ void Form1::BuildControls() {
         if (control.kind == layout::ControlKind::kTextBox) {
             widget = text1_ = new QuestionBox(WithQtLineBreaks(control.text), this);
         } else if (control.kind == layout::ControlKind::kPushButton) {
-            widget = command1_ = MakeAskButton(control, this);
+            widget = command1_ = new AskButton(ToQString(control.text), this);
         } else {
             continue;  // painted by the window itself
         }
         widget->setObjectName(QString::fromLatin1(control.name));
         widget->setGeometry(PixelBox(control.box));
         widget->setFont(FontOf(*control.font));
+        widget->setAccessibleName(ToQString(layout::AccessibleNameOf(control)));
         if (previousInTabOrder != nullptr) setTabOrder(previousInTabOrder, widget);
         previousInTabOrder = widget;
     }

@@ -27,7 +27,7 @@ class PaintedLabelAccessible final : public QAccessibleInterface {
     QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     QAccessibleInterface* focusChild() const override { return nullptr; }
     QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Name ? ToQString(label_.text) : QString();
+        return kind == QAccessible::Name ? ToQString(layout::AccessibleNameOf(label_)) : QString();
     }
     void setText(QAccessible::Text /*kind*/, const QString& /*text*/) override {}
     QRect rect() const override {

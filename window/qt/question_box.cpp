@@ -20,7 +20,6 @@ QuestionBox::QuestionBox(const QString& text, QWidget* parent) : QPlainTextEdit(
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabChangesFocus(true);
-    setAccessibleName(QStringLiteral("Question"));
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (document()->isEmpty()) WrapWordsWherePossible(true);
     });

@@ -79,6 +79,13 @@ void Form1::CreateControls(HINSTANCE instance) {
         constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
         HWND child = nullptr;
         if (control.kind == layout::ControlKind::kTextBox) {
+            // Screen readers name a text box after the static text created just before it; this
+            // one is never shown, the way a hidden label names a field on a web page.
+            if (CreateWindowExW(0, L"STATIC", ToWide(layout::AccessibleNameOf(control)).c_str(),
+                                WS_CHILD | SS_LEFT, 0, 0, 0, 0, window_, nullptr, instance,
+                                nullptr) == nullptr) {
+                throw std::runtime_error("the question box's label could not be created");
+            }
             // Multi-line without scroll bars: it wraps at its width.
             child = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
                                     kChild | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0, 0, 0,
@@ -114,11 +121,16 @@ void Form1::ApplyDpi(int dpi) {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-bool Form1::HandleTabKey(const MSG& message) {
-    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || tabOrder_.empty()) {
-        return false;
-    }
+bool Form1::HandleDialogKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN || tabOrder_.empty()) return false;
     if (message.hwnd != window_ && GetParent(message.hwnd) != window_) return false;
+    if (message.wParam == VK_RETURN && message.hwnd == controls_[kCommand1]) {
+        // As in a dialog, Enter presses the push button that has the focus (keypad Enter too).
+        SendMessageW(window_, WM_COMMAND, MAKEWPARAM(ControlId(kCommand1), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(message.hwnd));
+        return true;
+    }
+    if (message.wParam != VK_TAB) return false;
     const bool backwards = GetKeyState(VK_SHIFT) < 0;
     const auto current = std::find(tabOrder_.begin(), tabOrder_.end(), GetFocus());
     const auto count = static_cast<std::ptrdiff_t>(tabOrder_.size());

@@ -24,9 +24,10 @@ class Form1 final : public QuestionView {
 
     void Show(int showCommand);
 
-    // Tab and Shift+Tab move the focus between the question box and the button; the question
-    // box would otherwise type a tab. True when the message was such a key and was handled.
-    bool HandleTabKey(const MSG& message);
+    // The keys a dialog gives meaning to: Tab and Shift+Tab move the focus between the question
+    // box and the button (the box would otherwise type a tab), and Enter presses the button
+    // while it has the focus. True when the message was such a key and was handled.
+    bool HandleDialogKey(const MSG& message);
 
     Text GetQuestionText() override;
     void SetQuestionText(TextView text) override;

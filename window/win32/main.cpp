@@ -13,7 +13,7 @@ int RunMessageLoop(zefra::win32::Form1& form1) {
     MSG message;
     BOOL got = 0;
     while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
-        if (form1.HandleTabKey(message)) continue;
+        if (form1.HandleDialogKey(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
