@@ -3,4 +3,5 @@
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 set(ZEFRA_MINGW_TRIPLET x86_64-w64-mingw32)
+set(ZEFRA_MINGW_THREADS posix)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)

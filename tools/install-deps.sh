@@ -14,7 +14,8 @@ test_packages=(
     xvfb xdotool python3-xlib dbus
     dpkg-dev desktop-file-utils appstream
     at-spi2-core python3-pyatspi qt6-wayland weston
-    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+    g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix
+    g++-i686-linux-gnu qemu-user
     wine wine64 wine32:i386 python3-pefile
 )
 

@@ -29,12 +29,16 @@ export WINEPREFIX=$wine_home/prefix
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$wine_home"' EXIT
 bash tools/prepare-wine-prefix.sh "$WINEPREFIX"
 
+# The 32-bit tests run in every run: natively under 32-bit Wine where the kernel can run 32-bit
+# programs, and otherwise as an i686 Linux build of the same tests under user-mode emulation.
 if wine --version >/dev/null 2>&1; then
+    echo "32-bit programs run here: the i686 core tests and Zefra.exe run under 32-bit Wine."
+    build_and_test windows-core
     build_and_test windows
 else
-    # Some kernels are built without 32-bit support, and 32-bit Wine cannot start there.
-    echo "This machine cannot run 32-bit programs: Zefra.exe is checked as a file here, and"
-    echo "its behaviour is tested in the 64-bit build of the same sources."
+    echo "This machine cannot run 32-bit programs: the i686 core tests run under qemu-i386,"
+    echo "Zefra.exe is checked as a file, and its behaviour is tested in the 64-bit build."
+    build_and_test i686
     build_and_test windows -R zefra_exe_identity
 fi
 build_and_test windows64

@@ -63,10 +63,14 @@ HWND MessageText() {
 // The control's client object as the system's accessibility proxy describes it.
 int PrintAccessible(HWND control) {
     IAccessible* accessible = nullptr;
-    if (control == nullptr ||
-        FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
-                                          reinterpret_cast<void**>(&accessible)))) {
-        std::fputs("no accessible object\n", stderr);
+    // __uuidof, not IID_IAccessible: oleacc.dll exports that name too, and a 64-bit static link
+    // can take the import's thunk for the GUID.
+    const HRESULT found = control == nullptr ? E_INVALIDARG
+                                             : AccessibleObjectFromWindow(
+                                                   control, OBJID_CLIENT, __uuidof(IAccessible),
+                                                   reinterpret_cast<void**>(&accessible));
+    if (FAILED(found)) {
+        std::fprintf(stderr, "no accessible object: %08lx\n", static_cast<unsigned long>(found));
         return 1;
     }
     VARIANT self;

@@ -1,6 +1,7 @@
 """Reads Zefra.exe's identity back from the built file with pefile, a reader of its own: the
 machine, the subsystem, what it imports, its version record, its icon and its manifest."""
 
+import os
 import struct
 import sys
 import unittest
@@ -11,6 +12,8 @@ EXE, PROCESSOR = sys.argv.pop(1), sys.argv.pop(1)
 MACHINES = {"x86": pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"],
             "AMD64": pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_AMD64"]}
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll"}
+# The whole 32-bit program, runtimes included, fits in 256 KiB.
+LARGEST_32_BIT_EXE = 256 * 1024
 
 
 def resources(pe, kind):
@@ -39,6 +42,8 @@ class ZefraExeIdentity(unittest.TestCase):
                          pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"])
         imported = {entry.dll.decode().lower() for entry in self.pe.DIRECTORY_ENTRY_IMPORT}
         self.assertLessEqual(imported, SYSTEM_DLLS)
+        if PROCESSOR == "x86":
+            self.assertLessEqual(os.path.getsize(EXE), LARGEST_32_BIT_EXE)
 
     def test_version_record(self):
         fixed = self.pe.VS_FIXEDFILEINFO[0]

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds Zefra.exe and a bare Win32 window, then prints their start-up times under Wine on Xvfb:
+# 32-bit Wine where this machine runs 32-bit programs, wine64 otherwise.
+#   bash bench/wine.sh [runs, 15 by default]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash tools/install-deps.sh test
+preset=windows
+wine --version >/dev/null 2>&1 || preset=windows64
+build=build-$preset-bench
+cmake --preset "$preset" -B "$build" -DZEFRA_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build"
+wine_home=$(mktemp -d)
+export WINEPREFIX=$wine_home/prefix
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$wine_home"' EXIT
+bash tools/prepare-wine-prefix.sh "$WINEPREFIX"
+/usr/bin/python3 bench/wine_start_bench.py "$build/Zefra.exe" "$build/bench/bare_win32_window.exe" \
+    "${1:-15}"

@@ -1,0 +1,79 @@
+"""Zefra.exe against the barest Win32 window of the same size, under Wine on a private X
+server with its Wine server kept running, observed from outside: the time from starting the
+program to its first painted frame. Runs alternate between the two programs.
+    wine_start_bench.py ZEFRA_EXE BARE_EXE [RUNS]"""
+
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+from x11_desktop import Desktop  # noqa: E402
+
+ZEFRA, BARE = sys.argv[1], sys.argv[2]
+RUNS = int(sys.argv[3]) if len(sys.argv) > 3 else 15
+# Inside the ball in both programs once their first frame is painted, frame included.
+BALL = (40, 216)
+
+
+def loader(exe):
+    """32-bit Wine for a 32-bit program, wine64 for a 64-bit one."""
+    with open(exe, "rb") as f:
+        header = f.read(4096)
+    machine = header[int.from_bytes(header[60:64], "little") + 4:][:2]
+    return ["wine"] if machine == b"\x4c\x01" else ["/usr/lib/wine/wine64"]
+
+
+def painted_window(desktop, caption):
+    windows = desktop.windows_named(caption)
+    try:
+        if windows and desktop.pixels(windows[0], *BALL, 1, 1)[0][0] == (0, 0, 0):
+            return windows[0]
+    except Exception:  # not yet ready to be read
+        pass
+    return None
+
+
+def one_run(desktop, exe, caption):
+    started = time.perf_counter()
+    process = subprocess.Popen([*loader(exe), exe], env=desktop.env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    window = None
+    while window is None:
+        window = painted_window(desktop, caption)
+    to_paint = time.perf_counter() - started
+    desktop.request_close(window)
+    try:
+        process.wait(20)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+    return to_paint
+
+
+def main():
+    desktop = Desktop()
+    env = dict(desktop.env, WINEDEBUG="-all")
+    desktop.env = env
+    # A Wine server started now stays up between runs, as it does on a desktop in use.
+    subprocess.run(["wineserver", "-k"], env=env, stderr=subprocess.DEVNULL)
+    subprocess.run(["wineserver", "-w"], env=env)
+    subprocess.run(["wineserver", "-p"], env=env, check=True)
+    try:
+        one_run(desktop, BARE, "Bare")  # the first start fills the caches for both
+        zefra, bare = [], []
+        for _ in range(RUNS):
+            bare.append(one_run(desktop, BARE, "Bare"))
+            zefra.append(one_run(desktop, ZEFRA, "Form1"))
+    finally:
+        subprocess.run(["wineserver", "-k"], env=env, stderr=subprocess.DEVNULL)
+        desktop.close()
+    z, b = statistics.median(zefra) * 1000, statistics.median(bare) * 1000
+    print(f"under {' '.join(loader(ZEFRA))}, median of {RUNS} runs each")
+    print(f"start to first paint (ms)  Zefra.exe {z:7.1f}  bare window {b:7.1f}  ratio {z / b:5.2f}")
+
+
+if __name__ == "__main__":
+    main()
