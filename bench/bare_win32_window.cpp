@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
 // The yardstick for Zefra.exe's start-up: the barest Win32 window with a client area of the
 // same size, painted black so that an observer sees its first frame the way it sees the ball.
 #include <windows.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
 // The yardsticks for Zefra's start-up: the barest Qt Widgets window of the same size, painted
 // black so that an observer sees its first frame the way it sees Zefra's ball; with --text it
 // also draws one line of text, and so pays for the font system as every window with text does.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
+
 """Zefra against a bare Qt Widgets window of the same size, and against the same bare window
 drawing one line of text, on a private X server, observed from outside: the time from starting
 the program to its first painted frame, and its peak resident memory; and, for Zefra, the time

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
 // Presses ASK in the real window on the offscreen platform, with every message box dismissed
 // by the harness, and prints: the time from a click to the message box being painted (median
 // of many presses), the same for a pasted 1 MiB question that is echoed, and the resident

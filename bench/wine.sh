@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
 # Builds Zefra.exe and a bare Win32 window, then prints their start-up times under Wine on Xvfb:
 # 32-bit Wine where this machine runs 32-bit programs, wine64 otherwise.
 #   bash bench/wine.sh [runs, 15 by default]

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
+
 """Zefra.exe against the barest Win32 window of the same size, under Wine on a private X
 server with its Wine server kept running, observed from outside: the time from starting the
 program to its first painted frame. Runs alternate between the two programs.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
 # Cross-building the core's tests for 32-bit x86 Linux with Debian's i686 cross compiler, to run
 # under user-mode emulation (qemu-i386) on machines whose kernel cannot run 32-bit programs.
 # The compiler's default arithmetic is x87's, as on 32-bit Windows.

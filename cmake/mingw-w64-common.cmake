@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
 # The part of the MinGW-w64 toolchains that does not depend on the processor. The processor's
 # file sets ZEFRA_MINGW_TRIPLET and ZEFRA_MINGW_THREADS, the thread model of Debian's compilers:
 # "win32" needs no threading library in the program, "posix" gives the standard library's

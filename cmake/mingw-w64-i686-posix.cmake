@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
 # Cross-building the core's tests for 32-bit Windows: the same processor and compiler as the
 # shipped program, with the thread model that GoogleTest builds with.
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
 # Cross-building the shipped 32-bit Windows program with Debian's MinGW-w64. Programs built with
 # it run under Wine, which CTest uses to run the tests.
 set(CMAKE_SYSTEM_NAME Windows)

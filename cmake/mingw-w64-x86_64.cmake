@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
 # Cross-building for 64-bit Windows with Debian's MinGW-w64: the same program, for machines
 # whose kernel cannot run 32-bit code (and so cannot run 32-bit Wine).
 set(CMAKE_SYSTEM_NAME Windows)

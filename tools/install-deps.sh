@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
 # Installs, from Debian's packages, what Zefra needs to build and run ("run"), or to build and
 # run every test ("test"). Does nothing when all of it is already there.
 set -euo pipefail
@@ -17,12 +19,18 @@ test_packages=(
     g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix
     g++-i686-linux-gnu qemu-user
     wine wine64 wine32:i386 python3-pefile
+    git lintian devscripts reuse
+)
+
+release_packages=(
+    git g++-mingw-w64-i686-win32 mingw-w64-i686-dev dpkg-dev
 )
 
 case "${1:-}" in
     run) wanted=("${run_packages[@]}") ;;
-    test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
-    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+    release) wanted=("${run_packages[@]}" "${release_packages[@]}") ;;
+    test) wanted=("${run_packages[@]}" "${test_packages[@]}" "${release_packages[@]}") ;;
+    *) echo "usage: $0 run|test|release" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
 # Makes a Wine prefix for the Windows tests in the given folder: windows drawn without a window
 # manager's frame (otherwise each one stalls on hiding), and the window's fonts mapped to free
 # look-alikes (Wine ignores fontconfig's aliases).

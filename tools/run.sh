@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
 # Installs what Zefra needs, builds it, and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
 # Builds Zefra every way it ships and runs every test: the warnings-as-errors build with the
 # window and end-to-end tests, the sanitizer build, the fuzz target, and the Windows builds
 # with their tests under Wine.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The main window as data: its caption, its client size and its controls from back to front.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
 // A helper for the end-to-end test under Wine: reads what Zefra's windows show, from outside
 // the program, the way assistive tools do. Prints its findings as UTF-8 on standard output.
 //   win32_probe question             the question box's text

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
 # Runs a Windows program (or one of Wine's own, such as "reg") under Wine and passes on its
 # output and exit status. Wine's helper processes inherit standard output and error and outlive
 # the program, so the output goes through a file: a pipe from CTest would stay open until they

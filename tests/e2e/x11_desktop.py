@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
+
 """A private X server for end-to-end tests, and the few things the tests do on it: find a
 window by its exact caption, read back its pixels, drive it with xdotool, close it as a window
 manager would."""

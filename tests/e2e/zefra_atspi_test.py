@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
+
 """Zefra through the eyes of a screen reader, over AT-SPI: from outside the process, find the
 window and its named controls, put a question into the box, press ASK, and read the reply
 from the message box. Runs on X (Xvfb) or on Wayland (weston's headless backend); start it

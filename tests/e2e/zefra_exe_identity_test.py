@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
+
 """Reads Zefra.exe's identity back from the built file with pefile, a reader of its own: the
 machine, the subsystem, what it imports, its version record, its icon and its manifest."""
 
@@ -5,6 +8,7 @@ import os
 import struct
 import sys
 import unittest
+import xml.etree.ElementTree as ElementTree
 
 import pefile
 
@@ -83,10 +87,36 @@ class ZefraExeIdentity(unittest.TestCase):
             found.append((width, height, colours, bits))
         self.assertEqual(sorted(found), sorted([(32, 32, 2, 1), (32, 32, 16, 4), (16, 16, 16, 4)]))
 
-    def test_manifest_asks_for_per_monitor_scaling(self):
+    def test_hardened_and_reproducible(self):
+        flags = self.pe.OPTIONAL_HEADER.DllCharacteristics
+        wanted = {"IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE", "IMAGE_DLLCHARACTERISTICS_NX_COMPAT",
+                  "IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE"}
+        if PROCESSOR == "AMD64":
+            wanted.add("IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA")
+        for flag in wanted:
+            self.assertTrue(flags & pefile.DLL_CHARACTERISTICS[flag], flag)
+        # Randomised addresses need the relocations.
+        self.assertFalse(self.pe.FILE_HEADER.Characteristics
+                         & pefile.IMAGE_CHARACTERISTICS["IMAGE_FILE_RELOCS_STRIPPED"])
+        relocations = self.pe.OPTIONAL_HEADER.DATA_DIRECTORY[
+            pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_BASERELOC"]]
+        self.assertGreater(relocations.Size, 0)
+        writable = pefile.SECTION_CHARACTERISTICS["IMAGE_SCN_MEM_WRITE"]
+        executable = pefile.SECTION_CHARACTERISTICS["IMAGE_SCN_MEM_EXECUTE"]
+        for section in self.pe.sections:
+            self.assertNotEqual(section.Characteristics & (writable | executable),
+                                writable | executable, section.Name)
+        self.assertEqual(self.pe.FILE_HEADER.TimeDateStamp, 0, "no build time in the file")
+
+    def test_manifest(self):
         (_, manifest), = resources(self.pe, pefile.RESOURCE_TYPE["RT_MANIFEST"])
         self.assertIn(b"PerMonitorV2", manifest)
         self.assertIn(b"true/pm", manifest)
+        level = ElementTree.fromstring(manifest).find(
+            "{urn:schemas-microsoft-com:asm.v3}trustInfo/{urn:schemas-microsoft-com:asm.v3}security"
+            "/{urn:schemas-microsoft-com:asm.v3}requestedPrivileges"
+            "/{urn:schemas-microsoft-com:asm.v3}requestedExecutionLevel")
+        self.assertEqual(level.attrib, {"level": "asInvoker", "uiAccess": "false"})
 
 
 if __name__ == "__main__":

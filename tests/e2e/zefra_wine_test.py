@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
+
 """Zefra.exe under Wine on a private X server: the window "Form1" comes up, a typed question and
 a press of ASK bring a message box captioned "Zefra" with the reply, dismissing it empties the
 question box, an empty box brings the prompt, and closing the window ends the program."""

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
+
 """The real program on a real X server: it opens its window, answers typed questions in
 message boxes, replies in the same order in every run, and ends cleanly when closed."""
 

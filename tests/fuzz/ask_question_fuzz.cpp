@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
 // Drives the ask command with arbitrary question texts, arbitrary values from the source and a
 // view that may fail at any call. Each run is checked against a plain model of one press; any
 // difference aborts.

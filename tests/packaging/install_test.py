@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
+
 """Zefra as an installed desktop application: the install layout, the desktop entry and the
 AppStream metainfo validated, and the Debian package installed, started and removed again."""
 

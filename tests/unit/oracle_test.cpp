@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
 // The answer table, the draw and the ask command, driven without any window.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
 // The process's generator, the fatal-failure path and the guarded click.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
 // The window at twice the logical resolution: everything in it scaled alike, drawn sharp at
 // the device resolution rather than stretched.
 #include <QApplication>

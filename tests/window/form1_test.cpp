@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
 // The Qt window, driven through real widgets on the offscreen platform. Every message box that
 // comes up is read and dismissed by the test itself.
 #include "window/qt/form1.h"

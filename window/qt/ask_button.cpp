@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
+
 #include "window/qt/ask_button.h"
 
 #include <QKeyEvent>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The window description in Win32 terms: pixels at a resolution, system colours, fonts and

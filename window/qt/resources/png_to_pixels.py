@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
+
 """Turns the icon's PNG files into C++ arrays of premultiplied ARGB pixels, so that the program
 shows its icon without decoding an image at start-up (Qt's image reader would load every
 image-format plugin to ask which can read it).

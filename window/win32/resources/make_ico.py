@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
+
 """Writes a Windows icon file from the character drawing in zefra-icon.txt: each image becomes
 a device-independent bitmap of 1 bit (2 colours) or 4 bits (16 colours) a pixel, with its
 transparency mask."""
