@@ -1,0 +1,97 @@
+# SPDX-FileCopyrightText: 2026 Zefra developers
+# SPDX-License-Identifier: MIT
+"""The release, checked as a packager and a user would: the sources are REUSE-compliant, the
+Debian package is lintian-clean with a hardened program in it, two release builds of the same
+commit in different folders, under a different umask, time zone and locale, give the same
+bytes, and the source archive builds and passes the core tests with no git anywhere near.
+    release_test.py   (from a git checkout; the checked-out commit is what is tested)"""
+
+import filecmp
+import os
+import pathlib
+import shutil
+import subprocess
+import tarfile
+import tempfile
+import unittest
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent.parent
+RELEASE_FILES = ["SHA256SUMS", "Zefra-1.0-win32.zip", "zefra-1.0.tar.gz", "zefra_1.0_amd64.deb"]
+
+
+def run(command, cwd, env=None, umask=None):
+    done = subprocess.run(command, cwd=cwd, env=env, capture_output=True, text=True,
+                          preexec_fn=(lambda: os.umask(umask)) if umask is not None else None)
+    if done.returncode != 0:
+        raise AssertionError(f"{command} failed:\n{done.stdout[-4000:]}\n{done.stderr[-4000:]}")
+    return done.stdout
+
+
+class Release(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.work = pathlib.Path(tempfile.mkdtemp(prefix="zefra-release-"))
+        # Two clones of the commit, at paths of different lengths, released by people with
+        # different habits; neither sets SOURCE_DATE_EPOCH.
+        cls.clones = [cls.work / "a", cls.work / "a-much-longer-folder-name" / "zefra"]
+        settings = [("0022", "UTC", "C.UTF-8"), ("0077", "Pacific/Auckland", "POSIX")]
+        for clone, (umask, zone, locale) in zip(cls.clones, settings):
+            run(["git", "clone", "--quiet", "--no-hardlinks", str(ROOT), str(clone)], cls.work)
+            env = {k: v for k, v in os.environ.items() if k != "SOURCE_DATE_EPOCH"}
+            env.update(TZ=zone, LC_ALL=locale, LANG=locale)
+            run(["bash", "tools/release.sh"], clone, env, umask=int(umask, 8))
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.work, ignore_errors=True)
+
+    def test_reuse_compliant(self):
+        run(["reuse", "lint"], self.clones[0])
+
+    def test_debian_package_clean_and_hardened(self):
+        package = self.clones[0] / "release" / "zefra_1.0_amd64.deb"
+        run(["lintian", "--fail-on", "error,warning", str(package)], self.work)
+        unpacked = self.work / "unpacked"
+        run(["dpkg-deb", "-x", str(package), str(unpacked)], self.work)
+        report = run(["hardening-check", str(unpacked / "usr/games/Zefra")], self.work)
+        lines = [line.strip() for line in report.splitlines()[1:]]
+        self.assertEqual(len(lines), 7, report)
+        for line in lines:
+            if line.startswith("Control flow integrity"):
+                continue  # needs every object linked in, the C library's too, built for it
+            self.assertRegex(line, r": yes\b", report)
+        contents = run(["dpkg-deb", "-c", str(package)], self.work)
+        for line in contents.splitlines():
+            mode = line.split()[0]
+            self.assertIn(mode, ("drwxr-xr-x", "-rw-r--r--", "-rwxr-xr-x", "lrwxrwxrwx"), line)
+
+    def test_two_builds_are_byte_identical(self):
+        first, second = self.clones
+        compared = ["build/Zefra", "build-windows/Zefra.exe",
+                    *(f"release/{name}" for name in RELEASE_FILES)]
+        for path in compared:
+            with self.subTest(path):
+                self.assertTrue(filecmp.cmp(first / path, second / path, shallow=False),
+                                f"{path} differs between the two builds")
+
+    def test_source_archive_builds_without_git(self):
+        unpacked = self.work / "from-archive"
+        with tarfile.open(self.clones[0] / "release" / "zefra-1.0.tar.gz") as archive:
+            archive.extractall(unpacked)
+        source = unpacked / "zefra-1.0"
+        self.assertFalse((source / ".git").exists())
+        # git archive wrote the commit's time in, so a build from here has the same date.
+        commit_time = run(["git", "log", "-1", "--format=%ct"], self.clones[0]).strip()
+        self.assertEqual((source / "packaging/source-date-epoch").read_text().strip(), commit_time)
+        env = dict(os.environ, GIT_CEILING_DIRECTORIES=str(unpacked))
+        build = unpacked / "build"
+        run(["cmake", "-S", str(source), "-B", str(build), "-G", "Ninja",
+             "-DZEFRA_FRONT_END=none", "-DBUILD_TESTING=ON", "-DZEFRA_WARNINGS_AS_ERRORS=ON"],
+            unpacked, env)
+        run(["cmake", "--build", str(build)], unpacked, env)
+        output = run(["ctest", "--test-dir", str(build), "--output-on-failure"], unpacked, env)
+        self.assertIn("100% tests passed", output)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
