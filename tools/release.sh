@@ -7,6 +7,8 @@
 #   bash tools/release.sh [folder, release/ by default]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The files are for everyone to read, and the package's own headers take their modes from them.
+umask 022
 out=$(realpath -m "${1:-release}")
 
 bash tools/install-deps.sh release
