@@ -3,14 +3,21 @@
 # SPDX-License-Identifier: MIT
 # Builds Zefra every way it ships and runs every test: the warnings-as-errors build with the
 # window and end-to-end tests, the sanitizer build, the fuzz target, and the Windows builds
-# with their tests under Wine.
+# with their tests under Wine, and last the release checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh test
 
+in_git_checkout=false
+git rev-parse --git-dir >/dev/null 2>&1 && in_git_checkout=true
+
 echo "=== format"
-git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+if $in_git_checkout; then
+    git ls-files '*.cpp' '*.h'
+else
+    find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print
+fi | xargs clang-format --dry-run --Werror
 
 build_and_test() {
     local preset=$1
@@ -44,3 +51,11 @@ else
     build_and_test windows -R zefra_exe_identity
 fi
 build_and_test windows64
+
+echo "=== release"
+if $in_git_checkout; then
+    /usr/bin/python3 tests/release/release_test.py
+else
+    echo "Not a git checkout: the release files are made and compared from git checkouts, so"
+    echo "the release checks (REUSE, lintian, reproducibility, source archive) run there."
+fi

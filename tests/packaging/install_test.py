@@ -29,7 +29,9 @@ class InstalledZefra(unittest.TestCase):
             run("cmake", "--install", BUILD, "--prefix", prefix)
             root = pathlib.Path(prefix)
             expected = {
-                "bin/Zefra",
+                "games/Zefra", "games/zefra",
+                "share/man/man6/Zefra.6.gz", "share/man/man6/zefra.6.gz",
+                "share/doc/zefra/copyright", "share/doc/zefra/changelog.gz",
                 f"share/applications/{APP_ID}.desktop",
                 f"share/metainfo/{APP_ID}.metainfo.xml",
                 f"share/icons/hicolor/scalable/apps/{APP_ID}.svg",
@@ -37,8 +39,13 @@ class InstalledZefra(unittest.TestCase):
             }
             installed = {str(p.relative_to(root)) for p in root.rglob("*") if p.is_file()}
             self.assertEqual(installed, expected)
-            self.assertTrue(os.access(root / "bin/Zefra", os.X_OK))
-            run("desktop-file-validate", str(root / f"share/applications/{APP_ID}.desktop"))
+            self.assertTrue(os.access(root / "games/Zefra", os.X_OK))
+            # The lower-case names lead to the same program and manual page.
+            self.assertEqual(os.readlink(root / "games/zefra"), "Zefra")
+            self.assertEqual(os.readlink(root / "share/man/man6/zefra.6.gz"), "Zefra.6.gz")
+            entry = root / f"share/applications/{APP_ID}.desktop"
+            run("desktop-file-validate", str(entry))
+            self.assertIn(f"\nExec={root}/games/Zefra\n", entry.read_text())
             metainfo = root / f"share/metainfo/{APP_ID}.metainfo.xml"
             run("appstreamcli", "validate", "--no-net", str(metainfo))
             text = metainfo.read_text()
@@ -63,14 +70,14 @@ class InstalledZefra(unittest.TestCase):
 
         desktop = Desktop()
         self.addCleanup(desktop.close)
-        zefra = desktop.start(self, ["/usr/bin/Zefra"])
+        zefra = desktop.start(self, ["/usr/games/zefra"])
         window = desktop.wait_for_window("Form1")
         desktop.wait_until_painted(window)
         desktop.request_close(window)
         self.assertEqual(zefra.wait(10), 0)
 
         run("dpkg", "--purge", "zefra")
-        self.assertFalse(pathlib.Path("/usr/bin/Zefra").exists())
+        self.assertFalse(pathlib.Path("/usr/games/Zefra").exists())
         self.assertFalse(pathlib.Path(f"/usr/share/applications/{APP_ID}.desktop").exists())
         self.assertNotEqual(subprocess.run(["dpkg", "-s", "zefra"], capture_output=True).returncode, 0)
 
