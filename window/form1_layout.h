@@ -62,6 +62,16 @@ struct Form {
 
 inline constexpr Form kForm1{u"Form1", 6480, 6465, Paint::kButtonFace};
 
+// Free look-alikes of the description's fonts, best first, for systems that lack them.
+struct FontLookAlikes {
+    std::u16string_view face;
+    std::array<std::u16string_view, 2> lookAlikes;
+};
+inline constexpr std::array<FontLookAlikes, 2> kFontLookAlikes{{
+    {u"MS Sans Serif", {u"Liberation Sans", u"DejaVu Sans"}},
+    {u"Comic Sans MS", {u"Comic Neue", u"DejaVu Sans"}},
+}};
+
 // Back to front: each later control is drawn over the earlier ones. Text1 is multi-line,
 // wraps, has no scroll bars and no length limit; Command1 is neither default nor cancel.
 // clang-format off

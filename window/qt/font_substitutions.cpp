@@ -6,15 +6,18 @@
 #include <QFont>
 #include <QStringList>
 
+#include "window/qt/layout_to_qt.h"
+
 namespace zefra::qt {
 
 void InstallFontSubstitutions() {
-    QFont::insertSubstitutions(
-        QStringLiteral("MS Sans Serif"),
-        QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(
-        QStringLiteral("Comic Sans MS"),
-        QStringList{QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+    for (const layout::FontLookAlikes& font : layout::kFontLookAlikes) {
+        QStringList lookAlikes;
+        for (const std::u16string_view lookAlike : font.lookAlikes) {
+            lookAlikes.append(ToQString(lookAlike));
+        }
+        QFont::insertSubstitutions(ToQString(font.face), lookAlikes);
+    }
 }
 
 }  // namespace zefra::qt

@@ -1,0 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
+
+#include "window/web/fatal_failure_box.h"
+
+#include "window/web/page.h"
+
+namespace zefra::web {
+
+void ShowFatalFailureBox(std::string_view what) noexcept {
+    zefra_show_fatal_failure(what.data(), static_cast<int>(what.size()));
+}
+
+}  // namespace zefra::web

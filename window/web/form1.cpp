@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
+
+#include "window/web/form1.h"
+
+#include "platform/answer_click.h"
+#include "window/web/ball_painter.h"
+#include "window/web/layout_to_web.h"
+#include "window/web/page.h"
+
+namespace zefra::web {
+namespace {
+
+int Length(TextView text) {
+    return static_cast<int>(text.size());
+}
+
+void AddControl(const char* element, const layout::Control& control, TextView text) {
+    const std::u16string_view name = layout::AccessibleNameOf(control);
+    zefra_page_add_control(element, control.name, CssPixels(control.box.left),
+                           CssPixels(control.box.top), CssPixels(control.box.width),
+                           CssPixels(control.box.height), text.data(), Length(text), name.data(),
+                           Length(name), CssFontOf(*control.font).c_str(),
+                           CssColourOf(control.fill), CssColourOf(control.foreground));
+}
+
+}  // namespace
+
+Form1::Form1(RandomSource& source) : source_(source) {
+    const layout::Form& form = layout::kForm1;
+    zefra_page_create(CssPixels(form.clientWidth), CssPixels(form.clientHeight),
+                      form.caption.data(), Length(form.caption), CssColourOf(form.background));
+    // Back to front, which is also the tab order of the input controls.
+    for (const layout::Control& control : layout::kForm1Controls) {
+        if (control.kind == layout::ControlKind::kTextBox) {
+            AddControl("textarea", control, WithWebLineBreaks(control.text));
+        } else if (control.kind == layout::ControlKind::kPushButton) {
+            AddControl("button", control, control.text);
+        } else if (control.kind == layout::ControlKind::kLabel) {
+            const std::u16string_view name = layout::AccessibleNameOf(control);
+            zefra_page_add_painted_text(control.name, CssPixels(control.box.left),
+                                        CssPixels(control.box.top), CssPixels(control.box.width),
+                                        CssPixels(control.box.height), name.data(), Length(name));
+        }
+    }
+    Paint();
+}
+
+void Form1::PressAsk() {
+    AnswerClick(*this, source_, lastAnswerIndex_);
+}
+
+void Form1::Paint() {
+    PaintBall();
+}
+
+Text Form1::GetQuestionText() {
+    // Copied unit by unit, so that even a lone surrogate comes through unchanged.
+    Text text(static_cast<std::size_t>(zefra_question_length()), u'\0');
+    zefra_question_copy(text.data());
+    return text;
+}
+
+void Form1::SetQuestionText(TextView text) {
+    zefra_question_set(text.data(), Length(text));
+}
+
+void Form1::ShowMessage(TextView text) {
+    zefra_show_message(layout::kApplicationTitle.data(), Length(layout::kApplicationTitle),
+                       text.data(), Length(text));
+}
+
+}  // namespace zefra::web

@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include "oracle/answer_table.h"
+#include "oracle/question_view.h"
+#include "oracle/random_source.h"
+
+namespace zefra::web {
+
+// The program's one window, as a page: the ball painted on a canvas, the question box a
+// textarea and the ask button a button. It is the ask command's view of the question box and
+// its message boxes, which are modal dialogs.
+class Form1 final : public QuestionView {
+  public:
+    explicit Form1(RandomSource& source);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    // The click of the ask button, however the page produced it.
+    void PressAsk();
+    // Paints the ball again, as the theme or the screen's resolution changes.
+    void Paint();
+
+    Text GetQuestionText() override;
+    void SetQuestionText(TextView text) override;
+    void ShowMessage(TextView text) override;
+
+  private:
+    RandomSource& source_;
+    AnswerIndex lastAnswerIndex_ = 0;
+};
+
+}  // namespace zefra::web

@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
+
+#include "window/web/layout_to_web.h"
+
+namespace zefra::web {
+namespace {
+
+// Font names are plain ASCII.
+std::string Ascii(std::u16string_view text) {
+    return {text.begin(), text.end()};
+}
+
+}  // namespace
+
+const char* CssColourOf(layout::Paint paint) {
+    switch (paint) {
+        case layout::Paint::kBlack:
+            return "black";
+        case layout::Paint::kButtonFace:
+            return "ButtonFace";
+        case layout::Paint::kButtonText:
+            return "ButtonText";
+        case layout::Paint::kWindowBackground:
+            return "Field";
+        case layout::Paint::kWindowText:
+            return "FieldText";
+        case layout::Paint::kTransparent:
+            break;
+    }
+    return "transparent";
+}
+
+std::string CssFontOf(const layout::Font& font) {
+    std::string css;
+    if (font.italic) css += "italic ";
+    css += std::to_string(font.weight) + " " + std::to_string(font.points) + "pt \"" +
+           Ascii(font.face) + "\"";
+    for (const layout::FontLookAlikes& known : layout::kFontLookAlikes) {
+        if (known.face != font.face) continue;
+        for (const std::u16string_view lookAlike : known.lookAlikes) {
+            css += ", \"" + Ascii(lookAlike) + "\"";
+        }
+    }
+    return css + ", sans-serif";
+}
+
+Text WithWebLineBreaks(TextView text) {
+    Text result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
+        result += text[i];
+    }
+    return result;
+}
+
+}  // namespace zefra::web

@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// The page's side of the web front end, written in JavaScript (resources/page_library.js):
+// what C++ asks of the document, its canvas and its dialog. Texts cross as UTF-16 code units
+// with their length, exactly as the page holds them; names and CSS values as C strings.
+
+extern "C" {
+
+// The window's area, its caption as the document's title, and the keyboard focus's first home.
+void zefra_page_create(int width, int height, const char16_t* caption, int captionLength,
+                       const char* background);
+// An input control at a box in CSS pixels: "textarea" or "button".
+void zefra_page_add_control(const char* element, const char* name, int left, int top, int width,
+                            int height, const char16_t* text, int textLength,
+                            const char16_t* accessibleName, int accessibleNameLength,
+                            const char* font, const char* background, const char* foreground);
+// Text that the canvas paints, given to assistive technology at its box.
+void zefra_page_add_painted_text(const char* name, int left, int top, int width, int height,
+                                 const char16_t* text, int textLength);
+
+// The canvas, sized for the screen's pixels and filled with a colour; then what goes on it.
+void zefra_canvas_begin(const char* background);
+void zefra_canvas_circle(int left, int top, int diameter, const char* fill, const char* outline);
+void zefra_canvas_text(int left, int top, int width, int height, const char16_t* text,
+                       int textLength, const char* font, const char* colour);
+
+// The question box's text.
+int zefra_question_length();
+void zefra_question_copy(char16_t* into);
+void zefra_question_set(const char16_t* text, int textLength);
+
+// A modal dialog with the text and one OK button; returns once it has been dismissed.
+void zefra_show_message(const char16_t* title, int titleLength, const char16_t* text,
+                        int textLength);
+// The last word of a program that has failed: the page takes no input after it.
+void zefra_show_fatal_failure(const char* what, int whatLength);
+}

@@ -1,0 +1,252 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
+
+// The page's side of the web front end (its C declarations are in ../page.h): builds the
+// window's elements from what the program passes, paints the canvas and shows the dialogs.
+// Texts arrive as UTF-16 code units and leave as them, never through UTF-8.
+mergeInto(LibraryManager.library, {
+  $ZefraPage: {
+    area: null,
+    form: null,
+    canvas: null,
+    questionBox: null,
+    askButton: null,
+    pressing: false,
+    colourProbe: null,
+
+    text: function (pointer, length) {
+      var text = '';
+      var first = pointer >> 1;
+      // In slices, so that a megabyte of text does not exceed the engine's argument limit.
+      for (var i = 0; i < length; i += 8192) {
+        var end = Math.min(length, i + 8192);
+        text += String.fromCharCode.apply(null, HEAPU16.subarray(first + i, first + end));
+      }
+      return text;
+    },
+
+    // A CSS colour as the page's current theme resolves it, for the canvas.
+    colour: function (css) {
+      if (!ZefraPage.colourProbe) {
+        ZefraPage.colourProbe = document.createElement('span');
+        ZefraPage.colourProbe.hidden = true;
+        document.body.appendChild(ZefraPage.colourProbe);
+      }
+      ZefraPage.colourProbe.style.color = css;
+      return getComputedStyle(ZefraPage.colourProbe).color;
+    },
+
+    context: function () {
+      return ZefraPage.canvas.getContext('2d');
+    },
+
+    // The area keeps its size where it fits; on a narrower screen it shrinks as a whole.
+    fit: function () {
+      var width = ZefraPage.form.offsetWidth;
+      var height = ZefraPage.form.offsetHeight;
+      var scale = Math.min(1, document.documentElement.clientWidth / width);
+      ZefraPage.form.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
+      ZefraPage.area.style.width = width * scale + 'px';
+      ZefraPage.area.style.height = height * scale + 'px';
+    },
+
+    repaint: function () {
+      Module['_zefra_paint']();
+    },
+
+    // Paints again when the theme changes, or the screen's resolution (zoom included).
+    watchForRepaints: function () {
+      ['(prefers-color-scheme: dark)', '(forced-colors: active)', '(prefers-contrast: more)']
+        .forEach(function (query) {
+          matchMedia(query).addEventListener('change', ZefraPage.repaint);
+        });
+      (function watchResolution() {
+        matchMedia('(resolution: ' + devicePixelRatio + 'dppx)').addEventListener(
+          'change', function () { ZefraPage.repaint(); watchResolution(); }, { once: true });
+      })();
+    },
+
+    press: function () {
+      if (ZefraPage.pressing) return;
+      ZefraPage.pressing = true;
+      Promise.resolve(Module['ccall']('zefra_press_ask', null, [], [], { async: true }))
+        .finally(function () { ZefraPage.pressing = false; });
+    },
+
+    // A modal dialog in the manner of a message box: its title, the text as text with its line
+    // breaks, and one OK button with the focus. Nothing else on the page takes input meanwhile.
+    dialog: function (title, message) {
+      var dialog = document.createElement('dialog');
+      var heading = document.createElement('h1');
+      var body = document.createElement('div');
+      var ok = document.createElement('button');
+      heading.id = 'zefra-dialog-title';
+      heading.textContent = title;
+      body.id = 'zefra-dialog-text';
+      body.className = 'zefra-message';
+      body.textContent = message;
+      ok.type = 'button';
+      ok.textContent = 'OK';
+      ok.addEventListener('click', function () { dialog.close(); });
+      dialog.setAttribute('role', 'alertdialog');
+      dialog.setAttribute('aria-labelledby', heading.id);
+      dialog.setAttribute('aria-describedby', body.id);
+      dialog.append(heading, body, ok);
+      document.body.appendChild(dialog);
+      dialog.showModal();
+      ok.focus();
+      return dialog;
+    },
+  },
+
+  zefra_page_create__deps: ['$ZefraPage'],
+  zefra_page_create: function (width, height, caption, captionLength, background) {
+    document.title = ZefraPage.text(caption, captionLength);
+    var area = document.createElement('div');
+    var form = document.createElement('div');
+    var canvas = document.createElement('canvas');
+    area.id = 'zefra-area';
+    form.id = 'Form1';
+    form.style.width = width + 'px';
+    form.style.height = height + 'px';
+    form.style.background = UTF8ToString(background);
+    canvas.style.width = width + 'px';
+    canvas.style.height = height + 'px';
+    // What it shows is told by the elements over it.
+    canvas.setAttribute('aria-hidden', 'true');
+    form.appendChild(canvas);
+    area.appendChild(form);
+    document.body.appendChild(area);
+    ZefraPage.area = area;
+    ZefraPage.form = form;
+    ZefraPage.canvas = canvas;
+    ZefraPage.fit();
+    window.addEventListener('resize', ZefraPage.fit);
+    ZefraPage.watchForRepaints();
+  },
+
+  zefra_page_add_control__deps: ['$ZefraPage'],
+  zefra_page_add_control: function (element, name, left, top, width, height, text, textLength,
+                                    accessibleName, accessibleNameLength, font, background,
+                                    foreground) {
+    var control = document.createElement(UTF8ToString(element));
+    var label = ZefraPage.text(accessibleName, accessibleNameLength);
+    var content = ZefraPage.text(text, textLength);
+    control.id = UTF8ToString(name);
+    control.style.left = left + 'px';
+    control.style.top = top + 'px';
+    control.style.width = width + 'px';
+    control.style.height = height + 'px';
+    control.style.font = UTF8ToString(font);
+    control.style.background = UTF8ToString(background);
+    control.style.color = UTF8ToString(foreground);
+    if (control.localName === 'textarea') {
+      control.value = content;
+      control.setAttribute('aria-label', label);
+      ZefraPage.questionBox = control;
+    } else {
+      control.type = 'button';
+      control.textContent = content;
+      if (label !== content) control.setAttribute('aria-label', label);
+      control.addEventListener('click', ZefraPage.press);
+      ZefraPage.askButton = control;
+    }
+    ZefraPage.form.appendChild(control);
+    // The first input control, first in the tab order, takes the focus.
+    if (!ZefraPage.form.contains(document.activeElement)) control.focus();
+  },
+
+  zefra_page_add_painted_text__deps: ['$ZefraPage'],
+  zefra_page_add_painted_text: function (name, left, top, width, height, text, textLength) {
+    var label = document.createElement('span');
+    label.id = UTF8ToString(name);
+    label.className = 'zefra-painted-text';
+    label.style.left = left + 'px';
+    label.style.top = top + 'px';
+    label.style.width = width + 'px';
+    label.style.height = height + 'px';
+    label.textContent = ZefraPage.text(text, textLength);
+    ZefraPage.form.appendChild(label);
+  },
+
+  zefra_canvas_begin__deps: ['$ZefraPage'],
+  zefra_canvas_begin: function (background) {
+    var canvas = ZefraPage.canvas;
+    var ratio = window.devicePixelRatio || 1;
+    var width = ZefraPage.form.offsetWidth;
+    var height = ZefraPage.form.offsetHeight;
+    // At the screen's own pixels, so that the ball is sharp on a 2x screen.
+    canvas.width = Math.round(width * ratio);
+    canvas.height = Math.round(height * ratio);
+    var context = ZefraPage.context();
+    context.setTransform(ratio, 0, 0, ratio, 0, 0);
+    context.fillStyle = ZefraPage.colour(UTF8ToString(background));
+    context.fillRect(0, 0, width, height);
+  },
+
+  zefra_canvas_circle__deps: ['$ZefraPage'],
+  zefra_canvas_circle: function (left, top, diameter, fill, outline) {
+    var context = ZefraPage.context();
+    var radius = diameter / 2;
+    context.beginPath();
+    // The one-pixel outline lies inside the circle's box.
+    context.arc(left + radius, top + radius, radius - 0.5, 0, 2 * Math.PI);
+    context.fillStyle = ZefraPage.colour(UTF8ToString(fill));
+    context.fill();
+    context.lineWidth = 1;
+    context.strokeStyle = ZefraPage.colour(UTF8ToString(outline));
+    context.stroke();
+  },
+
+  zefra_canvas_text__deps: ['$ZefraPage'],
+  zefra_canvas_text: function (left, top, width, height, text, textLength, font, colour) {
+    var context = ZefraPage.context();
+    context.save();
+    context.beginPath();
+    context.rect(left, top, width, height);
+    context.clip();
+    context.font = UTF8ToString(font);
+    context.fillStyle = ZefraPage.colour(UTF8ToString(colour));
+    context.textBaseline = 'top';
+    context.fillText(ZefraPage.text(text, textLength), left, top);
+    context.restore();
+  },
+
+  zefra_question_length__deps: ['$ZefraPage'],
+  zefra_question_length: function () {
+    return ZefraPage.questionBox.value.length;
+  },
+
+  zefra_question_copy__deps: ['$ZefraPage'],
+  zefra_question_copy: function (into) {
+    var text = ZefraPage.questionBox.value;
+    var first = into >> 1;
+    for (var i = 0; i < text.length; i++) HEAPU16[first + i] = text.charCodeAt(i);
+  },
+
+  zefra_question_set__deps: ['$ZefraPage'],
+  zefra_question_set: function (text, textLength) {
+    ZefraPage.questionBox.value = ZefraPage.text(text, textLength);
+  },
+
+  zefra_show_message__deps: ['$ZefraPage', '$Asyncify'],
+  zefra_show_message: function (title, titleLength, text, textLength) {
+    return Asyncify.handleSleep(function (wakeUp) {
+      var dialog = ZefraPage.dialog(ZefraPage.text(title, titleLength),
+                                    ZefraPage.text(text, textLength));
+      // However it is dismissed, OK, Enter or Escape, the program goes on from here.
+      dialog.addEventListener('close', function () {
+        dialog.remove();
+        if (ZefraPage.askButton) ZefraPage.askButton.focus();
+        wakeUp();
+      }, { once: true });
+    });
+  },
+
+  zefra_show_fatal_failure__deps: ['$ZefraPage'],
+  zefra_show_fatal_failure: function (what, whatLength) {
+    if (ZefraPage.form) ZefraPage.form.inert = true;
+    ZefraPage.dialog(document.title, 'Zefra has failed and stopped: ' +
+                     UTF8ToString(what, whatLength) + '\nReload the page to start it again.');
+  },
+});
