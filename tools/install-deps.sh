@@ -20,10 +20,11 @@ test_packages=(
     g++-i686-linux-gnu qemu-user
     wine wine64 wine32:i386 python3-pefile
     git lintian devscripts reuse
+    emscripten chromium
 )
 
 release_packages=(
-    git g++-mingw-w64-i686-win32 mingw-w64-i686-dev dpkg-dev
+    git g++-mingw-w64-i686-win32 mingw-w64-i686-dev dpkg-dev emscripten
 )
 
 case "${1:-}" in

@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
 # Makes the release files of the checked-out commit in release/: the Debian package, the zip
-# for Windows, the source archive and SHA256SUMS over them. Two runs on the same commit give
+# for Windows, the page for browsers, the source archive and SHA256SUMS over them. Two runs on the same commit give
 # the same bytes, wherever the checkout is and whoever runs them.
 #   bash tools/release.sh [folder, release/ by default]
 set -euo pipefail
@@ -21,6 +21,8 @@ cmake --preset default >/dev/null
 cmake --build --preset default
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target Zefra
+cmake --preset web >/dev/null
+cmake --build --preset web --target zefra_page
 
 rm -rf "$out"
 mkdir -p "$out"
@@ -28,6 +30,7 @@ cpack_work=$(mktemp -d)
 trap 'rm -rf "$cpack_work"' EXIT
 (cd build && cpack -G DEB -B "$cpack_work" >/dev/null)
 cp "$cpack_work"/zefra_*.deb "$out/"
+cp build-web/Zefra.html "$out/Zefra-1.0.html"
 
 /usr/bin/python3 tools/make_release_files.py "$out" "$(cat build/source-date-epoch)"
 echo "Release files in $out:"

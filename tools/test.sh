@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 # Builds Zefra every way it ships and runs every test: the warnings-as-errors build with the
 # window and end-to-end tests, the sanitizer build, the fuzz target, and the Windows builds
-# with their tests under Wine, and last the release checks.
+# with their tests under Wine, the web build with its browser test, and last the release checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -51,6 +51,10 @@ else
     build_and_test windows -R zefra_exe_identity
 fi
 build_and_test windows64
+
+# The browser's test drives Debian's Chromium with Playwright, from the npm registry as locked.
+npm ci --prefix tests/web --no-audit --no-fund
+build_and_test web
 
 echo "=== release"
 if $in_git_checkout; then
