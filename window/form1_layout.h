@@ -126,4 +126,24 @@ constexpr int TwipsToPixels(int twips, int dotsPerInch = 96) {
     return (twips * dotsPerInch + kTwipsPerInch / 2) / kTwipsPerInch;
 }
 
+// A box in whole pixels at a resolution: its corner and its size each rounded to the nearest.
+struct PixelRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+constexpr PixelRect ToPixels(const Box& box, int dotsPerInch = 96) {
+    return {TwipsToPixels(box.left, dotsPerInch), TwipsToPixels(box.top, dotsPerInch),
+            TwipsToPixels(box.width, dotsPerInch), TwipsToPixels(box.height, dotsPerInch)};
+}
+
+// The largest circle that fits a box, centred in it, as the square around it.
+constexpr PixelRect CircleIn(const PixelRect& box) {
+    const int diameter = box.width < box.height ? box.width : box.height;
+    return {box.left + (box.width - diameter) / 2, box.top + (box.height - diameter) / 2, diameter,
+            diameter};
+}
+
 }  // namespace zefra::layout

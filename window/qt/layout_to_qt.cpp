@@ -6,8 +6,8 @@
 namespace zefra::qt {
 
 QRect PixelBox(const layout::Box& box) {
-    return {layout::TwipsToPixels(box.left), layout::TwipsToPixels(box.top),
-            layout::TwipsToPixels(box.width), layout::TwipsToPixels(box.height)};
+    const layout::PixelRect pixels = layout::ToPixels(box);
+    return {pixels.left, pixels.top, pixels.width, pixels.height};
 }
 
 QColor ColourOf(layout::Paint paint, const QPalette& palette) {

@@ -3,8 +3,6 @@
 
 #include "window/web/ball_painter.h"
 
-#include <algorithm>
-
 #include "window/web/layout_to_web.h"
 #include "window/web/page.h"
 
@@ -13,18 +11,13 @@ namespace zefra::web {
 void PaintBall() {
     zefra_canvas_begin(CssColourOf(layout::kForm1.background));
     for (const layout::Control& control : layout::kForm1Controls) {
-        const int left = CssPixels(control.box.left);
-        const int top = CssPixels(control.box.top);
-        const int width = CssPixels(control.box.width);
-        const int height = CssPixels(control.box.height);
+        const layout::PixelRect box = layout::ToPixels(control.box);
         if (control.kind == layout::ControlKind::kCircle) {
-            // The largest circle that fits the box, centred in it.
-            const int diameter = std::min(width, height);
-            zefra_canvas_circle(left + (width - diameter) / 2, top + (height - diameter) / 2,
-                                diameter, CssColourOf(control.fill),
+            const layout::PixelRect circle = layout::CircleIn(box);
+            zefra_canvas_circle(circle.left, circle.top, circle.width, CssColourOf(control.fill),
                                 CssColourOf(control.foreground));
         } else if (control.kind == layout::ControlKind::kLabel) {
-            zefra_canvas_text(left, top, width, height, control.text.data(),
+            zefra_canvas_text(box.left, box.top, box.width, box.height, control.text.data(),
                               static_cast<int>(control.text.size()),
                               CssFontOf(*control.font).c_str(), CssColourOf(control.foreground));
         }

@@ -17,19 +17,20 @@ int Length(TextView text) {
 
 void AddControl(const char* element, const layout::Control& control, TextView text) {
     const std::u16string_view name = layout::AccessibleNameOf(control);
-    zefra_page_add_control(element, control.name, CssPixels(control.box.left),
-                           CssPixels(control.box.top), CssPixels(control.box.width),
-                           CssPixels(control.box.height), text.data(), Length(text), name.data(),
-                           Length(name), CssFontOf(*control.font).c_str(),
-                           CssColourOf(control.fill), CssColourOf(control.foreground));
+    const layout::PixelRect box = layout::ToPixels(control.box);
+    zefra_page_add_control(element, control.name, box.left, box.top, box.width, box.height,
+                           text.data(), Length(text), name.data(), Length(name),
+                           CssFontOf(*control.font).c_str(), CssColourOf(control.fill),
+                           CssColourOf(control.foreground));
 }
 
 }  // namespace
 
 Form1::Form1(RandomSource& source) : source_(source) {
     const layout::Form& form = layout::kForm1;
-    zefra_page_create(CssPixels(form.clientWidth), CssPixels(form.clientHeight),
-                      form.caption.data(), Length(form.caption), CssColourOf(form.background));
+    zefra_page_create(layout::TwipsToPixels(form.clientWidth),
+                      layout::TwipsToPixels(form.clientHeight), form.caption.data(),
+                      Length(form.caption), CssColourOf(form.background));
     // Back to front, which is also the tab order of the input controls.
     for (const layout::Control& control : layout::kForm1Controls) {
         if (control.kind == layout::ControlKind::kTextBox) {
@@ -38,9 +39,9 @@ Form1::Form1(RandomSource& source) : source_(source) {
             AddControl("button", control, control.text);
         } else if (control.kind == layout::ControlKind::kLabel) {
             const std::u16string_view name = layout::AccessibleNameOf(control);
-            zefra_page_add_painted_text(control.name, CssPixels(control.box.left),
-                                        CssPixels(control.box.top), CssPixels(control.box.width),
-                                        CssPixels(control.box.height), name.data(), Length(name));
+            const layout::PixelRect box = layout::ToPixels(control.box);
+            zefra_page_add_painted_text(control.name, box.left, box.top, box.width, box.height,
+                                        name.data(), Length(name));
         }
     }
     Paint();

@@ -3,7 +3,8 @@
 
 #pragma once
 
-// The window description in the page's terms: CSS pixels, CSS system colours and font lists.
+// The window description in the page's terms: CSS system colours, font lists and line breaks.
+// Its pixels are CSS pixels, 96 to the inch like the description's own.
 
 #include <string>
 
@@ -11,11 +12,6 @@
 #include "window/form1_layout.h"
 
 namespace zefra::web {
-
-// CSS pixels are 96 to the inch, as the description's pixels are.
-constexpr int CssPixels(int twips) {
-    return layout::TwipsToPixels(twips, 96);
-}
 
 // The CSS colour for a paint: the system colours follow the page's light, dark or forced theme.
 const char* CssColourOf(layout::Paint paint);

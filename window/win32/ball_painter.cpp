@@ -3,8 +3,6 @@
 
 #include "window/win32/ball_painter.h"
 
-#include <algorithm>
-
 #include "window/win32/layout_to_win32.h"
 
 namespace zefra::win32 {
@@ -12,15 +10,12 @@ namespace {
 
 // The largest circle that fits the box, centred in it, outlined one pixel wide.
 void PaintCircle(HDC dc, const layout::Control& shape, int dpi) {
-    const RECT box = PixelBox(shape.box, dpi);
-    const int diameter = std::min(box.right - box.left, box.bottom - box.top);
-    const int left = box.left + (box.right - box.left - diameter) / 2;
-    const int top = box.top + (box.bottom - box.top - diameter) / 2;
+    const RECT circle = ToRect(layout::CircleIn(layout::ToPixels(shape.box, dpi)));
     const Pen pen(CreatePen(PS_SOLID, 1, ColourOf(shape.foreground)));
     const Brush brush(CreateSolidBrush(ColourOf(shape.fill)));
     const Selection usePen(dc, pen.get());
     const Selection useBrush(dc, brush.get());
-    Ellipse(dc, left, top, left + diameter, top + diameter);
+    Ellipse(dc, circle.left, circle.top, circle.right, circle.bottom);
 }
 
 void PaintLabel(HDC dc, const layout::Control& label, int dpi, HFONT font) {

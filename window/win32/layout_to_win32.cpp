@@ -7,11 +7,12 @@ static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' wide characters are
 
 namespace zefra::win32 {
 
+RECT ToRect(const layout::PixelRect& box) {
+    return {box.left, box.top, box.left + box.width, box.top + box.height};
+}
+
 RECT PixelBox(const layout::Box& box, int dpi) {
-    const int left = layout::TwipsToPixels(box.left, dpi);
-    const int top = layout::TwipsToPixels(box.top, dpi);
-    return {left, top, left + layout::TwipsToPixels(box.width, dpi),
-            top + layout::TwipsToPixels(box.height, dpi)};
+    return ToRect(layout::ToPixels(box, dpi));
 }
 
 COLORREF ColourOf(layout::Paint paint) {

@@ -17,6 +17,7 @@
 namespace zefra::win32 {
 
 RECT PixelBox(const layout::Box& box, int dpi);
+RECT ToRect(const layout::PixelRect& box);
 
 COLORREF ColourOf(layout::Paint paint);
 
