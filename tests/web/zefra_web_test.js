@@ -192,6 +192,22 @@ describe('Zefra.html', () => {
     await close();
   });
 
+  it('reports a failure of the page on the console and in a dialog, then takes no input',
+    async () => {
+      const { page, errors, close } = await open(served);
+      // The question box can no longer be read, as when the page has lost it.
+      await page.evaluate(() => { ZefraPage.questionBox = null; });
+      await page.click('#Command1');
+      await page.locator('dialog[open]').waitFor();
+      assert.match(await page.textContent('#zefra-dialog-text'),
+        /the question box could not be read/);
+      assert.ok(await page.evaluate(() => document.getElementById('Form1').inert));
+      assert.ok(errors.includes('Zefra: fatal failure: the question box could not be read'),
+        errors.join('\n'));
+      assert.equal(errors.length, 1, errors.join('\n'));
+      await close();
+    });
+
   it('tells assistive technology the same names as the desktop', async () => {
     const { page, close } = await open(served);
     const session = await page.context().newCDPSession(page);

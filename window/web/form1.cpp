@@ -3,6 +3,8 @@
 
 #include "window/web/form1.h"
 
+#include <stdexcept>
+
 #include "platform/answer_click.h"
 #include "window/web/ball_painter.h"
 #include "window/web/layout_to_web.h"
@@ -56,19 +58,26 @@ void Form1::Paint() {
 }
 
 Text Form1::GetQuestionText() {
+    const int length = zefra_question_length();
     // Copied unit by unit, so that even a lone surrogate comes through unchanged.
-    Text text(static_cast<std::size_t>(zefra_question_length()), u'\0');
-    zefra_question_copy(text.data());
+    Text text(static_cast<std::size_t>(length < 0 ? 0 : length), u'\0');
+    if (length < 0 || !zefra_question_copy(text.data(), length)) {
+        throw std::runtime_error("the question box could not be read");
+    }
     return text;
 }
 
 void Form1::SetQuestionText(TextView text) {
-    zefra_question_set(text.data(), Length(text));
+    if (!zefra_question_set(text.data(), Length(text))) {
+        throw std::runtime_error("the question box could not be written");
+    }
 }
 
 void Form1::ShowMessage(TextView text) {
-    zefra_show_message(layout::kApplicationTitle.data(), Length(layout::kApplicationTitle),
-                       text.data(), Length(text));
+    if (!zefra_show_message(layout::kApplicationTitle.data(), Length(layout::kApplicationTitle),
+                            text.data(), Length(text))) {
+        throw std::runtime_error("the message box could not be shown");
+    }
 }
 
 }  // namespace zefra::web

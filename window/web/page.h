@@ -27,13 +27,14 @@ void zefra_canvas_circle(int left, int top, int diameter, const char* fill, cons
 void zefra_canvas_text(int left, int top, int width, int height, const char16_t* text,
                        int textLength, const char* font, const char* colour);
 
-// The question box's text.
+// The question box's text. Each reports a failure of the page: a length of -1, or false.
 int zefra_question_length();
-void zefra_question_copy(char16_t* into);
-void zefra_question_set(const char16_t* text, int textLength);
+bool zefra_question_copy(char16_t* into, int length);
+bool zefra_question_set(const char16_t* text, int textLength);
 
-// A modal dialog with the text and one OK button; returns once it has been dismissed.
-void zefra_show_message(const char16_t* title, int titleLength, const char16_t* text,
+// A modal dialog with the text and one OK button; returns once it has been dismissed, true,
+// or at once, false, when the page could not show it.
+bool zefra_show_message(const char16_t* title, int titleLength, const char16_t* text,
                         int textLength);
 // The last word of a program that has failed: the page takes no input after it.
 void zefra_show_fatal_failure(const char* what, int whatLength);

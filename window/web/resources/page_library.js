@@ -69,7 +69,13 @@ mergeInto(LibraryManager.library, {
     press: function () {
       if (ZefraPage.pressing) return;
       ZefraPage.pressing = true;
-      Promise.resolve(Module['ccall']('zefra_press_ask', null, [], [], { async: true }))
+      new Promise(function (resolve) {
+        resolve(Module['ccall']('zefra_press_ask', null, [], [], { async: true }));
+      })
+        .catch(function (end) {
+          // A fatal failure has ended the program's life on the page; it said so already.
+          if (!(end instanceof ExitStatus)) throw end;
+        })
         .finally(function () { ZefraPage.pressing = false; });
     },
 
@@ -212,33 +218,55 @@ mergeInto(LibraryManager.library, {
     context.restore();
   },
 
+  // A failure of the page in these goes back to the program, which treats it as fatal.
   zefra_question_length__deps: ['$ZefraPage'],
   zefra_question_length: function () {
-    return ZefraPage.questionBox.value.length;
+    try {
+      return ZefraPage.questionBox.value.length;
+    } catch (failure) {
+      return -1;
+    }
   },
 
   zefra_question_copy__deps: ['$ZefraPage'],
-  zefra_question_copy: function (into) {
-    var text = ZefraPage.questionBox.value;
-    var first = into >> 1;
-    for (var i = 0; i < text.length; i++) HEAPU16[first + i] = text.charCodeAt(i);
+  zefra_question_copy: function (into, length) {
+    try {
+      var text = ZefraPage.questionBox.value;
+      if (text.length !== length) return false;
+      var first = into >> 1;
+      for (var i = 0; i < length; i++) HEAPU16[first + i] = text.charCodeAt(i);
+      return true;
+    } catch (failure) {
+      return false;
+    }
   },
 
   zefra_question_set__deps: ['$ZefraPage'],
   zefra_question_set: function (text, textLength) {
-    ZefraPage.questionBox.value = ZefraPage.text(text, textLength);
+    try {
+      ZefraPage.questionBox.value = ZefraPage.text(text, textLength);
+      return true;
+    } catch (failure) {
+      return false;
+    }
   },
 
   zefra_show_message__deps: ['$ZefraPage', '$Asyncify'],
   zefra_show_message: function (title, titleLength, text, textLength) {
     return Asyncify.handleSleep(function (wakeUp) {
-      var dialog = ZefraPage.dialog(ZefraPage.text(title, titleLength),
-                                    ZefraPage.text(text, textLength));
+      var dialog;
+      try {
+        dialog = ZefraPage.dialog(ZefraPage.text(title, titleLength),
+                                  ZefraPage.text(text, textLength));
+      } catch (failure) {
+        wakeUp(false);
+        return;
+      }
       // However it is dismissed, OK, Enter or Escape, the program goes on from here.
       dialog.addEventListener('close', function () {
         dialog.remove();
         if (ZefraPage.askButton) ZefraPage.askButton.focus();
-        wakeUp();
+        wakeUp(true);
       }, { once: true });
     });
   },
