@@ -41,8 +41,10 @@ def source_archive(path):
     """The checked-out commit's tracked files, as git archive gives them (it writes the commit's
     time into packaging/source-date-epoch), compressed with no name or time in the header."""
     prefix = f"zefra-{VERSION}/"
-    tar = subprocess.run(["git", "-C", str(ROOT), "archive", "--format=tar", f"--prefix={prefix}",
-                          "HEAD"], check=True, capture_output=True).stdout
+    # Folders and files readable by all and writable by their owner only.
+    tar = subprocess.run(["git", "-C", str(ROOT), "-c", "tar.umask=022", "archive",
+                          "--format=tar", f"--prefix={prefix}", "HEAD"],
+                         check=True, capture_output=True).stdout
     with open(path, "wb") as raw:
         with gzip.GzipFile(filename="", mode="wb", fileobj=raw, compresslevel=9, mtime=0) as out:
             out.write(tar)
