@@ -20,7 +20,6 @@ from Xlib.ext import xtest  # noqa: E402
 
 ZEFRA, BARE = sys.argv[1], sys.argv[2]
 RUNS = int(sys.argv[3]) if len(sys.argv) > 3 else 15
-BALL = (40, 216)  # black in both programs once their first frame is painted
 
 
 def peak_resident_kib(pid):
@@ -33,7 +32,7 @@ def peak_resident_kib(pid):
 
 def painted_window(desktop, caption):
     windows = desktop.windows_named(caption)
-    if windows and desktop.pixels(windows[0], *BALL, 1, 1)[0][0] == (0, 0, 0):
+    if windows and desktop.shows_ball(windows[0]):
         return windows[0]
     return None
 

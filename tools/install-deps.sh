@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
-# Installs, from Debian's packages, what Zefra needs to build and run ("run"), or to build and
-# run every test ("test"). Does nothing when all of it is already there.
+# Installs, from Debian's packages, what Zefra needs to build and run ("run"), to make the
+# release files ("release"), or to build and run every test ("test"). Does nothing when all of
+# it is already there.
 set -euo pipefail
 
 run_packages=(
@@ -10,27 +11,28 @@ run_packages=(
     qt6-base-dev libgl-dev
     fonts-comic-neue fonts-liberation2
 )
+# The release files: the Debian package, Zefra.exe, Zefra.html and the source archive.
+release_packages=(
+    git dpkg-dev g++-mingw-w64-i686-win32 mingw-w64-i686-dev emscripten
+)
+# The tests build the release files too.
 test_packages=(
+    "${release_packages[@]}"
     googletest libgtest-dev
     clang clang-format libclang-rt-14-dev
     xvfb xdotool python3-xlib dbus
-    dpkg-dev desktop-file-utils appstream
+    desktop-file-utils appstream
     at-spi2-core python3-pyatspi qt6-wayland weston
-    g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix
+    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     g++-i686-linux-gnu qemu-user
     wine wine64 wine32:i386 python3-pefile
-    git lintian devscripts reuse
-    emscripten chromium
-)
-
-release_packages=(
-    git g++-mingw-w64-i686-win32 mingw-w64-i686-dev dpkg-dev emscripten
+    lintian devscripts reuse chromium
 )
 
 case "${1:-}" in
     run) wanted=("${run_packages[@]}") ;;
     release) wanted=("${run_packages[@]}" "${release_packages[@]}") ;;
-    test) wanted=("${run_packages[@]}" "${test_packages[@]}" "${release_packages[@]}") ;;
+    test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
     *) echo "usage: $0 run|test|release" >&2; exit 2 ;;
 esac
 

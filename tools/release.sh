@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
 # Makes the release files of the checked-out commit in release/: the Debian package, the zip
-# for Windows, the page for browsers, the source archive and SHA256SUMS over them. Two runs on the same commit give
-# the same bytes, wherever the checkout is and whoever runs them.
+# for Windows, the page for browsers, the source archive and SHA256SUMS over them. Two runs on
+# the same commit give the same bytes, wherever the checkout is and whoever runs them.
 #   bash tools/release.sh [folder, release/ by default]
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -4,11 +4,12 @@
 #pragma once
 
 // The main window as data: its caption, its client size and its controls from back to front.
-// Both front ends build their window from this and from nothing else; all boxes are in twips.
+// Every front end builds its window from this and from nothing else; all boxes are in twips.
 
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace zefra::layout {
@@ -119,6 +120,17 @@ constexpr std::size_t IndexOfControl(std::string_view name) {
 // The name assistive technology gives a control.
 constexpr std::u16string_view AccessibleNameOf(const Control& control) {
     return control.accessibleName.empty() ? control.text : control.accessibleName;
+}
+
+// The text with each line break (CR LF) as a single line feed, the way text boxes hold it on
+// Linux and in browsers.
+inline std::u16string WithLineFeedBreaks(std::u16string_view text) {
+    std::u16string result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
+        result += text[i];
+    }
+    return result;
 }
 
 // Twips to pixels at a given resolution, rounded to the nearest pixel.

@@ -74,10 +74,13 @@ class Desktop:
         test.addCleanup(lambda: process.poll() is None and process.kill())
         return process
 
+    def shows_ball(self, window):
+        """Whether the window shows the black of the ball yet (at a point inside it, frame or
+        no frame): mapped is not yet painted."""
+        return self.pixels(window, 40, 216, 1, 1)[0][0] == (0, 0, 0)
+
     def wait_until_painted(self, window):
-        """Mapped is not yet painted: waits for the black of the ball."""
-        self.wait_for(lambda: self.pixels(window, 40, 216, 1, 1)[0][0] == (0, 0, 0),
-                      "the ball to be painted")
+        self.wait_for(lambda: self.shows_ball(window), "the ball to be painted")
 
     def pixels(self, window, left=0, top=0, width=None, height=None):
         """The window's pixels as rows of (red, green, blue)."""

@@ -4,7 +4,8 @@
 Debian package is lintian-clean with a hardened program in it, two release builds of the same
 commit in different folders, under a different umask, time zone and locale, give the same
 bytes, and the source archive builds and passes the core tests with no git anywhere near.
-    release_test.py   (from a git checkout; the checked-out commit is what is tested)"""
+    release_test.py   (from a git checkout; the checked-out commit is what is tested)
+ZEFRA_KEEP_RELEASE_TEST=1 keeps the two clones and their builds for a closer look."""
 
 import filecmp
 import os

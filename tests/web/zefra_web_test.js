@@ -134,7 +134,6 @@ describe('Zefra.html', () => {
   it('takes keys as a dialog does: Enter types in the box, Tab moves, Enter and Space press ASK',
     async () => {
       const { page, close } = await open(served);
-      await page.keyboard.press('End');
       await page.keyboard.press('Control+End');
       await page.keyboard.type('Rain?');
       await page.keyboard.press('Enter');
@@ -142,7 +141,18 @@ describe('Zefra.html', () => {
       assert.equal(await page.locator('dialog').count(), 0, 'Enter in the box does not ask');
       await page.keyboard.press('Tab');
       assert.equal(await page.evaluate(() => document.activeElement.id), 'Command1');
-      assert.equal((await ask(page, () => page.keyboard.press('Enter'))).text, FIRST_REPLIES[0]);
+      const shown = await ask(page, async () => {
+        await page.keyboard.press('Enter');
+        // While the box is up, the window takes no input: neither clicks nor keys reach it.
+        await page.locator('dialog[open]').waitFor();
+        await page.mouse.click(220, 344);
+        await page.mouse.click(150, 90);
+        await page.keyboard.press('Tab');
+        await page.keyboard.type('x');
+        assert.equal(await page.locator('dialog').count(), 1);
+      });
+      assert.deepEqual(shown, { title: 'Zefra', text: FIRST_REPLIES[0], focus: 'OK',
+        question: `${INITIAL}Rain?\n` });
       assert.equal((await ask(page, () => page.keyboard.press('Space'))).text, PROMPT);
       await page.keyboard.press('Shift+Tab');
       assert.equal(await page.evaluate(() => document.activeElement.id), 'Text1');
@@ -199,6 +209,7 @@ describe('Zefra.html', () => {
       await page.evaluate(() => { ZefraPage.questionBox = null; });
       await page.click('#Command1');
       await page.locator('dialog[open]').waitFor();
+      assert.equal(await page.textContent('#zefra-dialog-title'), 'Zefra');
       assert.match(await page.textContent('#zefra-dialog-text'),
         /the question box could not be read/);
       assert.ok(await page.evaluate(() => document.getElementById('Form1').inert));

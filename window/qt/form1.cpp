@@ -29,7 +29,8 @@ void Form1::BuildControls() {
     for (const layout::Control& control : layout::kForm1Controls) {
         QWidget* widget = nullptr;
         if (control.kind == layout::ControlKind::kTextBox) {
-            widget = text1_ = new QuestionBox(WithQtLineBreaks(control.text), this);
+            widget = text1_ =
+                new QuestionBox(ToQString(layout::WithLineFeedBreaks(control.text)), this);
         } else if (control.kind == layout::ControlKind::kPushButton) {
             widget = command1_ = new AskButton(ToQString(control.text), this);
         } else {

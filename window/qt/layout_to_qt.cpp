@@ -46,8 +46,4 @@ Text FromQString(const QString& text) {
     return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 
-QString WithQtLineBreaks(TextView text) {
-    return ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 }  // namespace zefra::qt

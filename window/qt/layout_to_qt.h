@@ -26,7 +26,4 @@ QFont FontOf(const layout::Font& font);
 QString ToQString(TextView text);
 Text FromQString(const QString& text);
 
-// The text box holds a line break as a single "\n".
-QString WithQtLineBreaks(TextView text);
-
 }  // namespace zefra::qt

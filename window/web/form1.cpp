@@ -36,7 +36,7 @@ Form1::Form1(RandomSource& source) : source_(source) {
     // Back to front, which is also the tab order of the input controls.
     for (const layout::Control& control : layout::kForm1Controls) {
         if (control.kind == layout::ControlKind::kTextBox) {
-            AddControl("textarea", control, WithWebLineBreaks(control.text));
+            AddControl("textarea", control, layout::WithLineFeedBreaks(control.text));
         } else if (control.kind == layout::ControlKind::kPushButton) {
             AddControl("button", control, control.text);
         } else if (control.kind == layout::ControlKind::kLabel) {

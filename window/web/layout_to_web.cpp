@@ -45,13 +45,4 @@ std::string CssFontOf(const layout::Font& font) {
     return css + ", sans-serif";
 }
 
-Text WithWebLineBreaks(TextView text) {
-    Text result;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
-        result += text[i];
-    }
-    return result;
-}
-
 }  // namespace zefra::web

@@ -3,12 +3,11 @@
 
 #pragma once
 
-// The window description in the page's terms: CSS system colours, font lists and line breaks.
+// The window description in the page's terms: CSS system colours and font lists.
 // Its pixels are CSS pixels, 96 to the inch like the description's own.
 
 #include <string>
 
-#include "oracle/question_view.h"
 #include "window/form1_layout.h"
 
 namespace zefra::web {
@@ -18,8 +17,5 @@ const char* CssColourOf(layout::Paint paint);
 
 // A CSS font: the description's face first, then its free look-alikes, then a generic family.
 std::string CssFontOf(const layout::Font& font);
-
-// A textarea holds a line break as a single "\n".
-Text WithWebLineBreaks(TextView text);
 
 }  // namespace zefra::web

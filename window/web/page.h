@@ -36,6 +36,8 @@ bool zefra_question_set(const char16_t* text, int textLength);
 // or at once, false, when the page could not show it.
 bool zefra_show_message(const char16_t* title, int titleLength, const char16_t* text,
                         int textLength);
-// The last word of a program that has failed: the page takes no input after it.
-void zefra_show_fatal_failure(const char* what, int whatLength);
+// The last word of a program that has failed, in a dialog with the title: the page takes no
+// input after it.
+void zefra_show_fatal_failure(const char16_t* title, int titleLength, const char* what,
+                              int whatLength);
 }

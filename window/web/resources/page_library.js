@@ -272,9 +272,9 @@ mergeInto(LibraryManager.library, {
   },
 
   zefra_show_fatal_failure__deps: ['$ZefraPage'],
-  zefra_show_fatal_failure: function (what, whatLength) {
+  zefra_show_fatal_failure: function (title, titleLength, what, whatLength) {
     if (ZefraPage.form) ZefraPage.form.inert = true;
-    ZefraPage.dialog(document.title, 'Zefra has failed and stopped: ' +
+    ZefraPage.dialog(ZefraPage.text(title, titleLength), 'Zefra has failed and stopped: ' +
                      UTF8ToString(what, whatLength) + '\nReload the page to start it again.');
   },
 });
