@@ -19,14 +19,14 @@ release_packages=(
 test_packages=(
     "${release_packages[@]}"
     googletest libgtest-dev
-    clang clang-format libclang-rt-14-dev
+    clang clang-format libclang-rt-dev
     xvfb xdotool python3-xlib dbus
     desktop-file-utils appstream
     at-spi2-core python3-pyatspi qt6-wayland weston
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     g++-i686-linux-gnu qemu-user
     wine wine64 wine32:i386 python3-pefile
-    lintian devscripts reuse chromium
+    lintian devscripts reuse chromium nodejs npm
 )
 
 case "${1:-}" in
@@ -36,19 +36,38 @@ case "${1:-}" in
     *) echo "usage: $0 run|test|release" >&2; exit 2 ;;
 esac
 
+# Installed at a version that Debian's archive has. A package of the same name from elsewhere (a
+# machine image's own Node, say) is not what these lists ask for, and is replaced by Debian's.
+from_debian() {
+    local version
+    version=$(dpkg-query -W -f='${db:Status-Status} ${Version}' "$1" 2>/dev/null) || return 1
+    [[ $version == "installed "* ]] || return 1
+    apt-cache madison "$1" 2>/dev/null |
+        awk -F'|' -v version="${version#installed }" '
+            { gsub(/ /, "", $2) } $2 == version { found = 1 } END { exit !found }'
+}
 missing=()
+foreign=()
 for package in "${wanted[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    if ! dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null | grep -qx installed; then
         missing+=("$package")
+    elif ! from_debian "$package"; then
+        foreign+=("$package")
+    fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+[ ${#missing[@]} -eq 0 ] && [ ${#foreign[@]} -eq 0 ] && exit 0
 
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-echo "Installing: ${missing[*]}"
+echo "Installing: ${missing[*]} ${foreign[*]}"
 if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${sudo[@]}" dpkg --add-architecture i386
 fi
 "${sudo[@]}" apt-get update -q
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q \
+# Debian's own version of each foreign package, newest first in the archive's list.
+for package in "${foreign[@]}"; do
+    version=$(apt-cache madison "$package" | awk -F'|' 'NR == 1 { gsub(/ /, "", $2); print $2 }')
+    missing+=("$package=$version")
+done
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --allow-downgrades \
     "${missing[@]}"

@@ -6,6 +6,9 @@
 # with their tests under Wine, the web build with its browser test, and last the release checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Debian's programs first: what install-deps.sh installed is what runs, whatever a machine
+# image keeps in /usr/local.
+export PATH=/usr/bin:/bin:/usr/sbin:/sbin:$PATH
 
 bash tools/install-deps.sh test
 

@@ -61,8 +61,10 @@ def wait_for(find, what, seconds=20):
 
 
 def find(root, role, name=None):
+    """The first node below root of the given role (a pyatspi role, compared by value: its
+    printed name differs between AT-SPI versions) and, when given, of that name."""
     return pyatspi.findDescendant(
-        root, lambda node: node is not None and node.getRoleName() == role
+        root, lambda node: node is not None and node.getRole() == role
         and (name is None or node.name == name))
 
 
@@ -83,10 +85,10 @@ class ZefraOverAtSpi(unittest.TestCase):
         desktop = pyatspi.Registry.getDesktop(0)
         app = wait_for(lambda: next((a for a in desktop if a and a.name == "Zefra"), None),
                        "Zefra on the accessibility bus")
-        frame = wait_for(lambda: find(app, "frame", "Form1"), "the frame Form1")
-        question = find(frame, "text", "Question")
-        button = find(frame, "push button", "ASK")
-        label = find(frame, "label", "8")
+        frame = wait_for(lambda: find(app, pyatspi.ROLE_FRAME, "Form1"), "the frame Form1")
+        question = find(frame, pyatspi.ROLE_TEXT, "Question")
+        button = find(frame, pyatspi.ROLE_PUSH_BUTTON, "ASK")
+        label = find(frame, pyatspi.ROLE_LABEL, "8")
         self.assertIsNotNone(question)
         self.assertIsNotNone(button)
         self.assertIsNotNone(label)
@@ -95,19 +97,20 @@ class ZefraOverAtSpi(unittest.TestCase):
         for expected in FIRST_REPLIES:
             question.queryEditableText().setTextContents("Will it rain?")
             press(button)
-            alert = wait_for(lambda: find(app, "alert", "Zefra"), "the message box")
-            self.assertIsNotNone(find(alert, "label", expected), f"a label saying {expected!r}")
+            alert = wait_for(lambda: find(app, pyatspi.ROLE_ALERT, "Zefra"), "the message box")
+            self.assertIsNotNone(find(alert, pyatspi.ROLE_LABEL, expected),
+                                 f"a label saying {expected!r}")
             # The question stays in the box while the reply is up.
             self.assertEqual(question.queryText().getText(0, -1), "Will it rain?")
-            press(find(alert, "push button", "OK"))
+            press(find(alert, pyatspi.ROLE_PUSH_BUTTON, "OK"))
             wait_for(lambda: question.queryText().getText(0, -1) == "", "the box to empty")
 
         # An empty box brings the prompt.
         press(button)
-        alert = wait_for(lambda: find(app, "alert", "Zefra"), "the prompt")
-        self.assertIsNotNone(find(alert, "label", "Enter in a question, please."))
-        press(find(alert, "push button", "OK"))
-        wait_for(lambda: find(app, "alert", "Zefra") is None, "the prompt to go")
+        alert = wait_for(lambda: find(app, pyatspi.ROLE_ALERT, "Zefra"), "the prompt")
+        self.assertIsNotNone(find(alert, pyatspi.ROLE_LABEL, "Enter in a question, please."))
+        press(find(alert, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+        wait_for(lambda: find(app, pyatspi.ROLE_ALERT, "Zefra") is None, "the prompt to go")
 
         zefra.terminate()
         zefra.wait(10)
