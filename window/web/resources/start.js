@@ -1,15 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
 
-// What the page gives the program before it starts. Its messages go to the console as errors,
-// and its WebAssembly, inlined in this script, is compiled from there: left to itself, the
-// runtime would first try to fetch it, which the page's security policy forbids.
+// What the page gives the program before it starts. Its messages go to the console as errors.
+// Its WebAssembly is written into this script as base64 (the page's maker puts it in place of
+// the marker) and handed over decoded: given the module's bytes, the runtime compiles them
+// where they are, and never tries to fetch a file, which the page's security policy forbids.
 var Module = {
   printErr: function (text) { console.error(text); },
-  instantiateWasm: function (imports, receiveInstance) {
-    WebAssembly.instantiate(tryParseAsDataURI(wasmBinaryFile), imports).then(function (output) {
-      receiveInstance(output.instance);
-    });
-    return {};
-  },
+  wasmBinary: (function (base64) {
+    var text = atob(base64);
+    var bytes = new Uint8Array(text.length);
+    for (var i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+    return bytes;
+  })('@WASM_BASE64@'),
 };
