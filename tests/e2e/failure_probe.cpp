@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
+// Exceptions in a program built and linked as Zefra.exe is, with its terminate handler:
+//   failure_probe catch    a failure thrown through several calls is caught; prints its text
+//   failure_probe escape   a failure leaves a noexcept function, which ends the program
+//                          through the terminate handler and the fatal-failure path
+#include <cstdio>
+#include <stdexcept>
+#include <string_view>
+
+namespace {
+
+[[gnu::noinline]] void Fail(const char* what) { throw std::runtime_error(what); }
+
+[[gnu::noinline]] int Middle(const char* what) {
+    Fail(what);
+    return 1;
+}
+
+[[gnu::noinline]] int Outer(const char* what) { return Middle(what) + 1; }
+
+[[gnu::noinline]] void Escape() noexcept { Outer("the failure escaped"); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string_view mode = argc == 2 ? argv[1] : "";
+    if (mode == "catch") {
+        try {
+            Outer("caught");
+        } catch (const std::exception& failure) {
+            std::printf("%s\n", failure.what());
+            return 0;
+        }
+    } else if (mode == "escape") {
+        Escape();
+    }
+    return 2;
+}
