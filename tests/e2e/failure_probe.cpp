@@ -10,16 +10,22 @@
 
 namespace {
 
-[[gnu::noinline]] void Fail(const char* what) { throw std::runtime_error(what); }
+[[gnu::noinline]] void Fail(const char* what) {
+    throw std::runtime_error(what);
+}
 
 [[gnu::noinline]] int Middle(const char* what) {
     Fail(what);
     return 1;
 }
 
-[[gnu::noinline]] int Outer(const char* what) { return Middle(what) + 1; }
+[[gnu::noinline]] int Outer(const char* what) {
+    return Middle(what) + 1;
+}
 
-[[gnu::noinline]] void Escape() noexcept { Outer("the failure escaped"); }
+[[gnu::noinline]] void Escape() noexcept {
+    Outer("the failure escaped");
+}
 
 }  // namespace
 
