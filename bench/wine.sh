@@ -6,9 +6,7 @@
 #   bash bench/wine.sh [runs, 15 by default]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# Debian's programs first: what install-deps.sh installed is what runs, whatever a machine
-# image keeps in /usr/local.
-export PATH=/usr/bin:/bin:/usr/sbin:/sbin:$PATH
+source tools/debian-programs.sh
 
 bash tools/install-deps.sh test
 preset=windows

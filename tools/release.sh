@@ -7,9 +7,7 @@
 #   bash tools/release.sh [folder, release/ by default]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# Debian's programs first: what install-deps.sh installed is what runs, whatever a machine
-# image keeps in /usr/local.
-export PATH=/usr/bin:/bin:/usr/sbin:/sbin:$PATH
+source tools/debian-programs.sh
 # The files are for everyone to read, and the package's own headers take their modes from them.
 umask 022
 out=$(realpath -m "${1:-release}")

@@ -4,9 +4,7 @@
 # Installs what Zefra needs, builds it, and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# Debian's programs first: what install-deps.sh installed is what runs, whatever a machine
-# image keeps in /usr/local.
-export PATH=/usr/bin:/bin:/usr/sbin:/sbin:$PATH
+source tools/debian-programs.sh
 
 bash tools/install-deps.sh run
 cmake --preset default >/dev/null

@@ -6,9 +6,7 @@
 # with their tests under Wine, the web build with its browser test, and last the release checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# Debian's programs first: what install-deps.sh installed is what runs, whatever a machine
-# image keeps in /usr/local.
-export PATH=/usr/bin:/bin:/usr/sbin:/sbin:$PATH
+source tools/debian-programs.sh
 
 bash tools/install-deps.sh test
 
