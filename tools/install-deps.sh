@@ -11,9 +11,11 @@ run_packages=(
     qt6-base-dev libgl-dev
     fonts-comic-neue fonts-liberation2
 )
-# The release files: the Debian package, Zefra.exe, Zefra.html and the source archive.
+# The release files: the Debian packages for amd64 and arm64 (cross-built, with Debian's Qt for
+# arm64 beside the machine's own), Zefra.exe, Zefra.html and the source archive.
 release_packages=(
     git dpkg-dev g++-mingw-w64-i686-win32 mingw-w64-i686-dev emscripten
+    g++-aarch64-linux-gnu qt6-base-dev:arm64 libgl-dev:arm64
 )
 # The tests build the release files too.
 test_packages=(
@@ -24,7 +26,7 @@ test_packages=(
     desktop-file-utils appstream
     at-spi2-core python3-pyatspi qt6-wayland weston
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-    g++-i686-linux-gnu qemu-user
+    g++-i686-linux-gnu qemu-user qt6-wayland:arm64
     wine wine64 wine32:i386 python3-pefile
     lintian devscripts reuse chromium nodejs npm
 )
@@ -60,9 +62,10 @@ done
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 echo "Installing: ${missing[*]} ${foreign[*]}"
-if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
-    "${sudo[@]}" dpkg --add-architecture i386
-fi
+# Packages of other processors need their architecture added first.
+for arch in $(printf '%s\n' "${missing[@]}" | sed -n 's/^[^:]*:\([a-z0-9]*\)$/\1/p' | sort -u); do
+    dpkg --print-foreign-architectures | grep -qx "$arch" || "${sudo[@]}" dpkg --add-architecture "$arch"
+done
 "${sudo[@]}" apt-get update -q
 # Debian's own version of each foreign package, newest first in the archive's list.
 for package in "${foreign[@]}"; do

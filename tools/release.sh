@@ -20,6 +20,8 @@ git rev-parse --git-dir >/dev/null 2>&1 || {
 
 cmake --preset default >/dev/null
 cmake --build --preset default
+cmake --preset arm64 -DBUILD_TESTING=OFF >/dev/null
+cmake --build --preset arm64
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target Zefra
 cmake --preset web >/dev/null
@@ -29,7 +31,9 @@ rm -rf "$out"
 mkdir -p "$out"
 cpack_work=$(mktemp -d)
 trap 'rm -rf "$cpack_work"' EXIT
-(cd build && cpack -G DEB -B "$cpack_work" >/dev/null)
+for build in build build-arm64; do
+    (cd "$build" && cpack -G DEB -B "$cpack_work" >/dev/null)
+done
 cp "$cpack_work"/zefra_*.deb "$out/"
 cp build-web/Zefra.html "$out/Zefra-1.0.html"
 

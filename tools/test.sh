@@ -53,6 +53,11 @@ else
 fi
 build_and_test windows64
 
+# The Qt program for 64-bit ARM: its core, window, end-to-end and installed-package tests, run
+# under user-mode emulation.
+echo "The arm64 build's tests run under qemu-aarch64, on this machine's $(uname -m) processor."
+build_and_test arm64
+
 # The browser's test drives Debian's Chromium with Playwright, from the npm registry as locked.
 npm ci --prefix tests/web --no-audit --no-fund
 build_and_test web

@@ -6,10 +6,15 @@ window by its exact caption, read back its pixels, drive it with xdotool, close 
 manager would."""
 
 import os
+import shlex
 import subprocess
 import time
 
 from Xlib import X, display, protocol
+
+# What a program built for another processor runs under (ZEFRA_EMULATOR, "qemu-aarch64" say);
+# nothing for the machine's own.
+EMULATOR = shlex.split(os.environ.get("ZEFRA_EMULATOR", ""))
 
 
 class Desktop:
@@ -69,8 +74,8 @@ class Desktop:
 
     def start(self, test, command):
         """Starts a program on this display; the test kills it if it is still running at the end."""
-        process = subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL)
+        process = subprocess.Popen(EMULATOR + list(command), env=self.env,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         test.addCleanup(lambda: process.poll() is None and process.kill())
         return process
 

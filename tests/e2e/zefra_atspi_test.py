@@ -14,6 +14,7 @@ import time
 import unittest
 
 import pyatspi
+from x11_desktop import EMULATOR, Desktop
 
 ZEFRA, PLATFORM = sys.argv.pop(1), sys.argv.pop(1)
 FIRST_REPLIES = ["It's a secret.", "Maybe"]
@@ -23,7 +24,6 @@ def start_display():
     """A display server of the kind asked for, and the environment that reaches it."""
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM=PLATFORM)
     if PLATFORM == "xcb":
-        from x11_desktop import Desktop
         desktop = Desktop()
         env.update(DISPLAY=desktop.name)
         return desktop.close, env
@@ -78,7 +78,7 @@ class ZefraOverAtSpi(unittest.TestCase):
     def test_a_screen_reader_can_ask_and_hear_the_reply(self):
         stop_display, env = start_display()
         self.addCleanup(stop_display)
-        zefra = subprocess.Popen([ZEFRA], env=env, stdout=subprocess.DEVNULL,
+        zefra = subprocess.Popen(EMULATOR + [ZEFRA], env=env, stdout=subprocess.DEVNULL,
                                  stderr=subprocess.DEVNULL)
         self.addCleanup(lambda: zefra.poll() is None and zefra.kill())
 
