@@ -38,24 +38,28 @@ case "${1:-}" in
     *) echo "usage: $0 run|test|release" >&2; exit 2 ;;
 esac
 
-# Installed at a version that Debian's archive has. A package of the same name from elsewhere (a
-# machine image's own Node, say) is not what these lists ask for, and is replaced by Debian's.
-from_debian() {
-    local version
-    version=$(dpkg-query -W -f='${db:Status-Status} ${Version}' "$1" 2>/dev/null) || return 1
-    [[ $version == "installed "* ]] || return 1
-    apt-cache madison "$1" 2>/dev/null |
-        awk -F'|' -v version="${version#installed }" '
-            { gsub(/ /, "", $2) } $2 == version { found = 1 } END { exit !found }'
-}
+# Each package must be installed at a version that Debian's archive has. A package of the same
+# name from elsewhere (a machine image's own Node, say) is not what these lists ask for, and is
+# replaced by Debian's.
 missing=()
-foreign=()
+installed=()
+versions=()
 for package in "${wanted[@]}"; do
-    if ! dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null | grep -qx installed; then
+    # The first of the machine's own and other processors' copies, which go at one version.
+    status=$(dpkg-query -W -f='${db:Status-Status} ${Version}\n' "$package" 2>/dev/null | head -n 1 || true)
+    if [[ $status == "installed "* ]]; then
+        installed+=("$package")
+        versions+=("${status#installed }")
+    else
         missing+=("$package")
-    elif ! from_debian "$package"; then
-        foreign+=("$package")
     fi
+done
+# One look-up in the archive for all of them: "name version" a line, without the processor.
+archive=$(apt-cache madison "${installed[@]}" 2>/dev/null |
+    awk -F'|' '{ gsub(/ /, ""); sub(/:.*/, "", $1); print $1, $2 }')
+foreign=()
+for i in "${!installed[@]}"; do
+    grep -qxF "${installed[i]%%:*} ${versions[i]}" <<<"$archive" || foreign+=("${installed[i]}")
 done
 [ ${#missing[@]} -eq 0 ] && [ ${#foreign[@]} -eq 0 ] && exit 0
 
