@@ -46,7 +46,8 @@ installed=()
 versions=()
 for package in "${wanted[@]}"; do
     # The first of the machine's own and other processors' copies, which go at one version.
-    status=$(dpkg-query -W -f='${db:Status-Status} ${Version}\n' "$package" 2>/dev/null | head -n 1 || true)
+    status=$(dpkg-query -W -f='${db:Status-Status} ${Version}\n' "$package" 2>/dev/null |
+        head -n 1 || true)
     if [[ $status == "installed "* ]]; then
         installed+=("$package")
         versions+=("${status#installed }")
@@ -68,7 +69,8 @@ sudo=()
 echo "Installing: ${missing[*]} ${foreign[*]}"
 # Packages of other processors need their architecture added first.
 for arch in $(printf '%s\n' "${missing[@]}" | sed -n 's/^[^:]*:\([a-z0-9]*\)$/\1/p' | sort -u); do
-    dpkg --print-foreign-architectures | grep -qx "$arch" || "${sudo[@]}" dpkg --add-architecture "$arch"
+    dpkg --print-foreign-architectures | grep -qx "$arch" ||
+        "${sudo[@]}" dpkg --add-architecture "$arch"
 done
 "${sudo[@]}" apt-get update -q
 # Debian's own version of each foreign package, newest first in the archive's list.
