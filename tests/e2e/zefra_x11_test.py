@@ -5,6 +5,7 @@
 message boxes, replies in the same order in every run, and ends cleanly when closed."""
 
 import hashlib
+import time
 import sys
 import unittest
 
@@ -55,8 +56,10 @@ class ZefraOnX11(unittest.TestCase):
         return picture
 
     def settled_picture(self, window):
-        """A digest of the window's pixels once two looks in a row agree."""
+        """A digest of the window's pixels once two looks a quarter of a second apart agree: on
+        a busy machine, a box half painted can look the same twice in a row."""
         first = self.desktop.pixels(window)
+        time.sleep(0.25)
         if first != self.desktop.pixels(window) or len(first) < 10:
             return None
         return hashlib.sha256(repr(first).encode()).hexdigest()
