@@ -5,8 +5,8 @@
 message boxes, replies in the same order in every run, and ends cleanly when closed."""
 
 import hashlib
-import time
 import sys
+import time
 import unittest
 
 from x11_desktop import Desktop
