@@ -20,9 +20,14 @@ target_compile_options(zefra_project_options INTERFACE -fstack-protector-strong)
 # Fortified functions need the optimiser; a packager's own definition gives way to this one.
 target_compile_options(zefra_project_options INTERFACE
     $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>)
-# Control-flow protection: Intel's on x86, the processor's own branch protection (BTI and
-# pointer authentication) on 64-bit ARM; each compiler takes only its own.
-foreach(flag -fstack-clash-protection -fcf-protection -mbranch-protection=standard)
+# Control-flow protection: Intel's on x86, and on 64-bit ARM the processor's own branch
+# protection (branch targets marked, return addresses signed), which clang would take and ignore
+# elsewhere.
+set(zefra_hardening_flags -fstack-clash-protection -fcf-protection)
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64)$")
+    list(APPEND zefra_hardening_flags -mbranch-protection=standard)
+endif()
+foreach(flag ${zefra_hardening_flags})
     string(MAKE_C_IDENTIFIER "zefra_has${flag}" supported)
     check_cxx_compiler_flag(${flag} ${supported})
     if(${supported})
