@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
 # Builds Zefra every way it ships and runs every test: the warnings-as-errors build with the
-# window and end-to-end tests, the sanitizer build, the fuzz target, and the Windows builds
-# with their tests under Wine, the web build with its browser test, and last the release checks.
+# window and end-to-end tests, the sanitizer build, the fuzz target, the Windows builds with
+# their tests under Wine, the arm64 build with its tests under emulation, the web build with its
+# browser test, and last the release checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/debian-programs.sh
