@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
 // Exceptions in a program built and linked as Zefra.exe is, with its terminate handler:
-//   failure_probe catch    a failure thrown through several calls is caught with its text
+//   failure_probe catch    a failure thrown through a call is caught with its text
 //   failure_probe escape   a failure leaves a noexcept function, which ends the program
 //                          through the terminate handler and the fatal-failure path
 #include <stdexcept>
@@ -13,13 +13,9 @@ namespace {
     throw std::runtime_error(what);
 }
 
-[[gnu::noinline]] int Middle(const char* what) {
+[[gnu::noinline]] int Outer(const char* what) {
     Fail(what);
     return 1;
-}
-
-[[gnu::noinline]] int Outer(const char* what) {
-    return Middle(what) + 1;
 }
 
 [[gnu::noinline]] void Escape() noexcept {

@@ -61,8 +61,7 @@ def wait_for(find, what, seconds=20):
 
 
 def find(root, role, name=None):
-    """The first node below root of the given role (a pyatspi role, compared by value: its
-    printed name differs between AT-SPI versions) and, when given, of that name."""
+    # Roles by value: their printed names differ between AT-SPI versions.
     return pyatspi.findDescendant(
         root, lambda node: node is not None and node.getRole() == role
         and (name is None or node.name == name))
