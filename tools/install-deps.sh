@@ -28,7 +28,7 @@ test_packages=(
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     g++-i686-linux-gnu qemu-user qt6-wayland:arm64
     wine wine64 wine32:i386 python3-pefile
-    lintian devscripts reuse chromium nodejs npm
+    lintian devscripts reuse chromium firefox-esr webkit2gtk-driver nodejs npm
 )
 
 case "${1:-}" in

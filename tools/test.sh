@@ -59,7 +59,8 @@ build_and_test windows64
 echo "The arm64 build's tests run under qemu-aarch64, on this machine's $(uname -m) processor."
 build_and_test arm64
 
-# The browser's test drives Debian's Chromium with Playwright, from the npm registry as locked.
+# The browser tests drive Debian's Chromium, Firefox ESR and WebKitGTK, with drivers and axe-core
+# from the npm registry as locked.
 npm ci --prefix tests/web --no-audit --no-fund
 build_and_test web
 

@@ -1,10 +1,14 @@
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
-"""Makes the one self-contained Zefra.html: the page template with the style sheet and the
-scripts written into it, the program's WebAssembly inlined as base64 where the scripts mark its
-place, and a Content-Security-Policy that allows exactly those two and nothing from anywhere else.
-    make_page.py TEMPLATE STYLE WASM OUT SCRIPT..."""
+"""Makes one self-contained page: the page template with the style sheet, the scripts and the
+tab's icon written into it, the program's WebAssembly inlined as base64 where the scripts mark
+its place, and a Content-Security-Policy that allows exactly those and nothing from anywhere
+else. With --web-app HEAD, the page is the web app's index.html: HEAD's links (its manifest and
+icons) go into its head, and the policy also allows the manifest, the service worker and icons
+from the page's own origin.
+    make_page.py [--web-app HEAD] TEMPLATE STYLE ICON.png WASM OUT SCRIPT..."""
 
+import argparse
 import base64
 import hashlib
 import sys
@@ -17,25 +21,49 @@ def digest(text):
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode("utf-8")).digest()).decode() + "'"
 
 
+def read(path):
+    with open(path, encoding="utf-8") as f:
+        return f.read()
+
+
 def main():
-    template, style_path, wasm_path, out, *script_paths = sys.argv[1:]
-    style = open(style_path, encoding="utf-8").read()
-    script = "\n".join(open(path, encoding="utf-8").read() for path in script_paths)
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--web-app", metavar="HEAD")
+    for name in ("template", "style", "icon", "wasm", "out"):
+        parser.add_argument(name)
+    parser.add_argument("scripts", nargs="+")
+    args = parser.parse_args()
+    out = args.out
+
+    style = read(args.style)
+    script = "\n".join(read(path) for path in args.scripts)
     if script.count(WASM_MARKER) != 1:
         sys.exit(f"{out}: the scripts must mark the WebAssembly's place once, as {WASM_MARKER}")
-    with open(wasm_path, "rb") as wasm:
+    with open(args.wasm, "rb") as wasm:
         script = script.replace(WASM_MARKER, base64.b64encode(wasm.read()).decode("ascii"))
     for text in (style, script):
         if "</" in text.replace("<\\/", ""):
             sys.exit(f"{out}: an inlined part holds '</', which would end its element")
-    policy = "; ".join([
+    with open(args.icon, "rb") as icon:
+        icon_base64 = base64.b64encode(icon.read()).decode("ascii")
+
+    # Images only as the inline icon; a served web app's own files from its own origin.
+    own = " 'self'" if args.web_app else ""
+    policy = [
         "default-src 'none'",
         f"script-src {digest(script)} 'wasm-unsafe-eval'",
         f"style-src {digest(style)}",
-        "base-uri 'none'",
-        "form-action 'none'",
-    ])
-    page = (open(template, encoding="utf-8").read().replace("@POLICY@", policy)
+        f"img-src data:{own}",
+    ]
+    if args.web_app:
+        policy += ["manifest-src 'self'", "worker-src 'self'"]
+    policy += ["base-uri 'none'", "form-action 'none'"]
+    # The head's own lines, without its comments (its licence header).
+    head = "".join("\n" + line for line in read(args.web_app).splitlines()
+                   if line and not line.startswith("<!--")) if args.web_app else ""
+
+    page = (read(args.template).replace("@POLICY@", "; ".join(policy))
+            .replace("@ICON_BASE64@", icon_base64).replace("@WEB_APP_HEAD@", head)
             .replace("@STYLE@", style).replace("@SCRIPT@", script))
     with open(out, "w", encoding="utf-8", newline="\n") as f:
         f.write(page)

@@ -6,6 +6,7 @@
 // Texts arrive as UTF-16 code units and leave as them, never through UTF-8.
 mergeInto(LibraryManager.library, {
   $ZefraPage: {
+    main: null,
     area: null,
     form: null,
     canvas: null,
@@ -98,7 +99,8 @@ mergeInto(LibraryManager.library, {
       dialog.setAttribute('aria-labelledby', heading.id);
       dialog.setAttribute('aria-describedby', body.id);
       dialog.append(heading, body, ok);
-      document.body.appendChild(dialog);
+      // Inside the page's main part, as everything it shows is.
+      (ZefraPage.main || document.body).appendChild(dialog);
       dialog.showModal();
       ok.focus();
       return dialog;
@@ -108,6 +110,11 @@ mergeInto(LibraryManager.library, {
   zefra_page_create__deps: ['$ZefraPage'],
   zefra_page_create: function (width, height, caption, captionLength, background) {
     document.title = ZefraPage.text(caption, captionLength);
+    // The window is the page's main part, and its caption the page's heading.
+    var main = document.createElement('main');
+    var heading = document.createElement('h1');
+    heading.className = 'zefra-caption';
+    heading.textContent = document.title;
     var area = document.createElement('div');
     var form = document.createElement('div');
     var canvas = document.createElement('canvas');
@@ -122,7 +129,9 @@ mergeInto(LibraryManager.library, {
     canvas.setAttribute('aria-hidden', 'true');
     form.appendChild(canvas);
     area.appendChild(form);
-    document.body.appendChild(area);
+    main.append(heading, area);
+    document.body.appendChild(main);
+    ZefraPage.main = main;
     ZefraPage.area = area;
     ZefraPage.form = form;
     ZefraPage.canvas = canvas;

@@ -1,0 +1,381 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
+
+// The browser test's cases, the same in every engine. Each engine's test file gives them a
+// driver for its browser, with these few verbs:
+//   start(), stop()
+//   open(url, { viewport: { width, height }, scale }) -> a tab:
+//     evaluate(fn, arg)   runs fn(arg) in the page and gives back what it returns
+//     addScript(source)   runs a script in the page, as a tool does, outside its policy
+//     click(selector), clickAt(x, y), press('Shift+Tab'), type(text): the user's mouse and keys
+//     resize(width, height), reload(), close()
+//     messages            every console message and uncaught error, as text, from the start
+//     accessible(selector) -> { role, name, description }, as the engine tells assistive
+//                         technology (where the driver can read it)
+//     emulateDark()       the dark theme (where the driver can set it)
+//   cannot: { case: why } for what the driver cannot do at all
+'use strict';
+
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const http = require('node:http');
+const path = require('node:path');
+const { after, afterEach, before, describe, it } = require('node:test');
+const { pathToFileURL } = require('node:url');
+
+const PAGE = process.env.ZEFRA_PAGE;
+const INITIAL = 'What do you want to know? \n';
+const PROMPT = 'Enter in a question, please.';
+// The first replies of every fresh start, on every platform: indices 24, 4, 27, 25, 3, 29, 27,
+// 6, 18 and 9 of the answer table.
+const FIRST_REPLIES = ["It's a secret.", 'Maybe', "I'm absolutely sure.",
+  "I'll tell you if you give me a cookie.", "It's possible", 'Stop staring',
+  "I'm absolutely sure.", 'Nope', 'I believe so.', 'Ask again.'];
+const FIRST_ECHO = 22;  // the 22nd reply of a fresh start repeats the question
+const AXE = require.resolve('axe-core/axe.min.js');
+
+const TYPES = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript',
+  '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
+
+// Serves a folder's files on 127.0.0.1, its index.html for the folder itself, and notes every
+// path asked for.
+async function serve(folder) {
+  const asked = [];
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+    asked.push(name);
+    const file = path.join(folder, name.endsWith('/') ? `${name}index.html` : name);
+    if (!file.startsWith(folder) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] ?? 'text/plain',
+      'Cache-Control': 'no-cache' });
+    response.end(fs.readFileSync(file));
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return { url: `http://127.0.0.1:${server.address().port}/`, asked,
+    close: () => new Promise((resolve) => { server.closeAllConnections(); server.close(resolve); }) };
+}
+
+// Waits until fn(arg), run in the page, gives something true, and gives that back.
+async function until(tab, fn, arg, what = String(fn)) {
+  for (let tries = 0; tries < 200; tries++) {
+    const value = await tab.evaluate(fn, arg);
+    if (value) return value;
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  throw new Error(`timed out waiting for ${what}`);
+}
+
+const dialogOpen = () => document.querySelector('dialog[open]') !== null;
+const dialogGone = () => document.querySelector('dialog') === null;
+const focused = () => document.activeElement.id;
+const questionOf = () => document.getElementById('Text1').value;
+function setQuestion(text) { document.getElementById('Text1').value = text; }
+
+// Presses ASK as the user chooses, and gives back what the dialog said and what the box held
+// meanwhile; dismisses the dialog with the given key.
+async function ask(tab, press = () => tab.click('#Command1'), dismiss = 'Enter') {
+  await press();
+  await until(tab, dialogOpen);
+  const shown = await tab.evaluate(() => ({
+    title: document.getElementById('zefra-dialog-title').textContent,
+    text: document.getElementById('zefra-dialog-text').textContent,
+    focus: document.activeElement.textContent,
+    question: document.getElementById('Text1').value,
+  }));
+  await tab.press(dismiss);
+  // Gone from the page only once the program has gone on past it.
+  await until(tab, dialogGone);
+  return shown;
+}
+
+async function askAgain(tab, times) {
+  for (let i = 0; i < times; i++) {
+    await tab.evaluate(setQuestion, 'Again?');
+    await ask(tab);
+  }
+}
+
+// A pixel of the ball's canvas, copied out into a canvas of its own: reading the page's canvas
+// over and over would have the engine warn about slow readbacks.
+function pixel(tab, x, y) {
+  return tab.evaluate(([px, py]) => {
+    const canvas = document.querySelector('#Form1 canvas');
+    const ratio = canvas.width / canvas.offsetWidth;
+    const copy = document.createElement('canvas');
+    copy.width = copy.height = 1;
+    const context = copy.getContext('2d');
+    context.drawImage(canvas, Math.floor(px * ratio), Math.floor(py * ratio), 1, 1, 0, 0, 1, 1);
+    const data = context.getImageData(0, 0, 1, 1).data;
+    return `rgb(${data[0]}, ${data[1]}, ${data[2]})`;
+  }, [x, y]);
+}
+
+// axe-core's report on the page as it is: WCAG 2.2 A and AA, and its best practices.
+async function axeViolations(tab) {
+  if (!(await tab.evaluate(() => typeof axe !== 'undefined'))) {
+    await tab.addScript(fs.readFileSync(AXE, 'utf8'));
+  }
+  const violations = await tab.evaluate(() => axe.run(document, {
+    runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'],
+  }).then((report) => report.violations.map((v) => `${v.id}: ${v.nodes.length} node(s)`)));
+  return violations;
+}
+
+// The cases, in one engine, through its driver.
+function describeEngine(engine) {
+  let served;
+  const tabs = new Set();
+
+  async function open(url, options) {
+    const tab = await engine.open(url, options);
+    tabs.add(tab);
+    await until(tab, () => document.getElementById('Command1') !== null);
+    return tab;
+  }
+
+  // Closes the tab, once the engine has said nothing but the expected while the page was loaded
+  // and used, and the page has asked the server for nothing but itself (not even an icon).
+  async function close(tab, expected = []) {
+    tabs.delete(tab);
+    await tab.close();
+    assert.deepEqual(tab.messages, expected, 'the console');
+    assert.deepEqual(served.asked.filter((name) => name !== '/Zefra.html'), [], 'the requests');
+  }
+
+  describe(`Zefra.html in ${engine.name}`, () => {
+    before(async () => {
+      assert.ok(PAGE && fs.existsSync(PAGE), 'ZEFRA_PAGE names the built Zefra.html');
+      await engine.start();
+      served = await serve(path.dirname(PAGE));
+      served.page = `${served.url}${path.basename(PAGE)}`;
+    });
+
+    // A case that failed half-way leaves its tab open.
+    afterEach(async () => {
+      for (const tab of tabs) await tab.close();
+      tabs.clear();
+    });
+
+    after(async () => {
+      await engine.stop();
+      await served?.close();
+    });
+
+    it('starts with the question and the focus in the box, and answers in order', async () => {
+      const tab = await open(served.page);
+      assert.equal(await tab.evaluate(questionOf), INITIAL);
+      assert.equal(await tab.evaluate(focused), 'Text1');
+      assert.equal(await tab.evaluate(() => document.title), 'Form1');
+
+      // The initial text is a question: the reply comes while it is still in the box; then the
+      // box is emptied and the focus is on ASK.
+      const first = await ask(tab);
+      assert.deepEqual(first, { title: 'Zefra', text: FIRST_REPLIES[0], focus: 'OK',
+        question: INITIAL });
+      assert.equal(await tab.evaluate(questionOf), '');
+      assert.equal(await tab.evaluate(focused), 'Command1');
+
+      // An empty box brings the prompt and draws nothing.
+      assert.equal((await ask(tab, undefined, 'Escape')).text, PROMPT);
+      const replies = [first.text];
+      for (let i = 1; i < FIRST_REPLIES.length; i++) {
+        await tab.evaluate(setQuestion, `Question ${i}?`);
+        replies.push((await ask(tab)).text);
+      }
+      assert.deepEqual(replies, FIRST_REPLIES);
+
+      // A reload is a fresh start.
+      await tab.reload();
+      await until(tab, () => document.getElementById('Command1') !== null);
+      assert.equal((await ask(tab)).text, FIRST_REPLIES[0]);
+      assert.deepEqual(served.asked, ['/Zefra.html', '/Zefra.html']);
+      await close(tab);
+    });
+
+    it('takes keys as a dialog does: Enter types in the box, Tab moves, Enter and Space press ASK',
+      async () => {
+        const tab = await open(served.page);
+        await tab.press('Control+End');
+        await tab.type('Rain?');
+        await tab.press('Enter');
+        assert.equal(await tab.evaluate(questionOf), `${INITIAL}Rain?\n`);
+        assert.ok(await tab.evaluate(dialogGone), 'Enter in the box does not ask');
+        await tab.press('Tab');
+        assert.equal(await tab.evaluate(focused), 'Command1');
+        const shown = await ask(tab, async () => {
+          await tab.press('Enter');
+          // While the box is up, the window takes no input: neither clicks nor keys reach it.
+          await until(tab, dialogOpen);
+          await tab.clickAt(220, 344);
+          await tab.clickAt(150, 90);
+          await tab.press('Tab');
+          await tab.type('x');
+          assert.equal(await tab.evaluate(() => document.querySelectorAll('dialog').length), 1);
+        });
+        assert.deepEqual(shown, { title: 'Zefra', text: FIRST_REPLIES[0], focus: 'OK',
+          question: `${INITIAL}Rain?\n` });
+        assert.equal((await ask(tab, () => tab.press('Space'))).text, PROMPT);
+        await tab.press('Shift+Tab');
+        assert.equal(await tab.evaluate(focused), 'Text1');
+        await close(tab);
+      });
+
+    it('echoes the question exactly, as text, whatever it holds', async () => {
+      const tab = await open(pathToFileURL(PAGE).href);
+      await askAgain(tab, FIRST_ECHO - 1);
+      // A no-break space, a tab, an emoji, markup, line breaks and a lone surrogate.
+      const question = 'Will it\u00a0rain\ttoday? \u{1F327}\n<b>Yes</b> &amp; <i>no</i>\n\n\ud800!';
+      await tab.evaluate(setQuestion, question);
+      // Whether the driver carried the lone surrogate across unchanged.
+      const sent = await tab.evaluate(() => Array.from(document.getElementById('Text1').value,
+        (c) => c.codePointAt(0)));
+      assert.deepEqual(sent, Array.from(question, (c) => c.codePointAt(0)));
+      await tab.click('#Command1');
+      await until(tab, dialogOpen);
+      const shown = await tab.evaluate(() => {
+        const text = document.getElementById('zefra-dialog-text');
+        return { units: Array.from(text.textContent, (c) => c.codePointAt(0)),
+          elements: text.children.length };
+      });
+      assert.deepEqual(shown.units, sent);
+      assert.equal(shown.elements, 0, 'markup is shown as text');
+      await tab.press('Enter');
+      await until(tab, dialogGone);
+
+      // A megabyte-long echo stays inside the screen, with its OK in reach: the 61st reply.
+      await askAgain(tab, 61 - FIRST_ECHO - 1);
+      await tab.evaluate(setQuestion, 'Why? '.repeat(1 << 18).slice(0, 1 << 20));
+      await tab.click('#Command1');
+      await until(tab, dialogOpen);
+      const { box, screen, length } = await tab.evaluate(() => ({
+        box: document.querySelector('dialog[open]').getBoundingClientRect().toJSON(),
+        screen: { width: innerWidth, height: innerHeight },
+        length: document.getElementById('zefra-dialog-text').textContent.length,
+      }));
+      assert.ok(box.x >= 0 && box.y >= 0 && box.right <= screen.width &&
+        box.bottom <= screen.height, JSON.stringify({ box, screen }));
+      assert.equal(length, 1 << 20);
+      await tab.click('dialog[open] button');
+      await until(tab, dialogGone);
+      assert.equal(await tab.evaluate(questionOf), '');
+      await close(tab);
+    });
+
+    it('reports a failure of the page on the console and in a dialog, then takes no input',
+      async () => {
+        const tab = await open(served.page);
+        // The question box can no longer be read, as when the page has lost it.
+        await tab.evaluate(() => { ZefraPage.questionBox = null; });
+        await tab.click('#Command1');
+        await until(tab, dialogOpen);
+        assert.deepEqual(await tab.evaluate(() => ({
+          title: document.getElementById('zefra-dialog-title').textContent,
+          text: document.getElementById('zefra-dialog-text').textContent,
+          inert: document.getElementById('Form1').inert,
+        })), { title: 'Zefra', inert: true, text: 'Zefra has failed and stopped: the question ' +
+          'box could not be read\nReload the page to start it again.' });
+        await close(tab, ['error: Zefra: fatal failure: the question box could not be read']);
+      });
+
+    it('tells assistive technology the same names as the desktop', async () => {
+      const tab = await open(served.page);
+      // What the page tells of its elements, in every engine...
+      const told = (selectors) => selectors.map((selector) => {
+        const element = document.querySelector(selector);
+        const byId = (attribute) =>
+          document.getElementById(element.getAttribute(attribute))?.textContent;
+        return { role: element.getAttribute('role') ?? element.localName,
+          name: element.getAttribute('aria-label') ?? byId('aria-labelledby') ??
+            element.textContent,
+          description: byId('aria-describedby') ?? null };
+      });
+      assert.deepEqual(await tab.evaluate(told, ['#Text1', '#Command1', '#Label1']), [
+        { role: 'textarea', name: 'Question', description: null },
+        { role: 'button', name: 'ASK', description: null },
+        { role: 'span', name: '8', description: null },
+      ]);
+      // ...and, where the driver can read it, what the engine makes of that.
+      if (tab.accessible) {
+        assert.deepEqual(await tab.accessible('#Text1'), { role: 'textbox', name: 'Question' });
+        assert.deepEqual(await tab.accessible('#Command1'), { role: 'button', name: 'ASK' });
+      }
+      await tab.click('#Command1');
+      await until(tab, dialogOpen);
+      assert.deepEqual(await tab.evaluate(told, ['dialog[open]']),
+        [{ role: 'alertdialog', name: 'Zefra', description: FIRST_REPLIES[0] }]);
+      if (tab.accessible) {
+        assert.deepEqual(await tab.accessible('dialog[open]'),
+          { role: 'alertdialog', name: 'Zefra' });
+      }
+      await close(tab);
+    });
+
+    it('has no accessibility fault that axe-core knows of, with the window alone or a reply up',
+      async () => {
+        const tab = await open(served.page);
+        assert.deepEqual(await axeViolations(tab), [], 'the window alone');
+        await tab.click('#Command1');
+        await until(tab, dialogOpen);
+        assert.deepEqual(await axeViolations(tab), [], 'a reply up');
+        await tab.press('Enter');
+        await until(tab, dialogGone);
+        await close(tab);
+      });
+
+    it('paints the ball sharp at the screen\'s resolution, in the theme\'s colours', async () => {
+      const tab = await open(served.page, { scale: 2 });
+      const ratio = await tab.evaluate(() => devicePixelRatio);
+      assert.equal(await tab.evaluate(() => document.querySelector('#Form1 canvas').width),
+        Math.round(432 * ratio));
+      const face = await tab.evaluate(() => {
+        const probe = document.createElement('span');
+        probe.style.color = 'ButtonFace';
+        document.body.append(probe);
+        return getComputedStyle(probe).color;
+      });
+      assert.equal(await pixel(tab, 1, 1), face, 'a corner outside the ball');
+      assert.equal(await pixel(tab, 430, 429), face, 'the corner at the bottom right');
+      assert.equal(await pixel(tab, 40, 216), 'rgb(0, 0, 0)', 'the ball');
+      assert.equal(await pixel(tab, 216, 20), 'rgb(0, 0, 0)', 'the ball above the box');
+      const field = await pixel(tab, 150, 224);
+      assert.notEqual(field, 'rgb(0, 0, 0)', 'the inner disc');
+      if (tab.emulateDark) {
+        await tab.emulateDark();
+        for (let tries = 0; (await pixel(tab, 150, 224)) === field; tries++) {
+          assert.ok(tries < 100, 'the inner disc takes the dark theme\'s colour');
+          await new Promise((resolve) => setTimeout(resolve, 50));
+        }
+      }
+      await close(tab);
+    });
+
+    it('fits a phone\'s 360-pixel screen whole, and keeps its size on a wide one', async () => {
+      const narrow = await open(served.page, { viewport: { width: 360, height: 640 } });
+      const fit = await narrow.evaluate(() => ({
+        screen: document.documentElement.clientWidth,
+        scroll: document.documentElement.scrollWidth,
+        area: document.getElementById('zefra-area').getBoundingClientRect().width,
+        button: document.getElementById('Command1').getBoundingClientRect().right,
+      }));
+      assert.equal(fit.screen, 360);
+      assert.ok(fit.scroll <= 360 && fit.area <= 360 && fit.button <= 360, JSON.stringify(fit));
+      await close(narrow);
+      const wide = await open(served.page, { viewport: { width: 1200, height: 800 } });
+      const boxes = () => ['Command1', 'Form1'].map((id) => {
+        const { x, y, width, height } = document.getElementById(id).getBoundingClientRect();
+        return { x, y, width, height };
+      });
+      const before = await wide.evaluate(boxes);
+      await wide.resize(500, 500);
+      assert.deepEqual(await wide.evaluate(boxes), before);
+      assert.deepEqual(before[1], { x: 0, y: 0, width: 432, height: 431 });
+      await close(wide);
+    });
+  });
+}
+
+module.exports = { FIRST_REPLIES, PAGE, ask, axeViolations, describeEngine, dialogGone,
+  dialogOpen, serve, until };

@@ -1,0 +1,175 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
+
+// Zefra.html in Debian's Chromium, headless, driven by Playwright over the DevTools protocol:
+// the cases every engine runs, read back through the browser's own accessibility tree too;
+// then what only Chromium's protocol tells: the page's files, a phone's touch screen, and the
+// web app's installability and life offline.
+//   node --test chromium_test.js   (ZEFRA_PAGE names the built Zefra.html, beside web-app/)
+'use strict';
+
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const { after, before, describe, it } = require('node:test');
+const { chromium } = require('playwright-core');
+const { FIRST_REPLIES, PAGE, ask, describeEngine, dialogGone, dialogOpen, serve,
+  until } = require('./cases');
+
+const WEB_APP = PAGE && path.join(path.dirname(PAGE), 'web-app');
+
+const LAUNCH = {
+  executablePath: '/usr/bin/chromium',
+  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+    '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+};
+let browser;
+
+// A tab in a browser context, with every console message and uncaught error noted.
+async function tabIn(context, url) {
+  const page = await context.newPage();
+  const messages = [];
+  page.on('console', (message) => messages.push(`${message.type()}: ${message.text()}`));
+  page.on('pageerror', (error) => messages.push(`uncaught: ${error.message}`));
+  await page.goto(url);
+  return {
+    page,
+    context,
+    messages,
+    evaluate: (fn, arg) => page.evaluate(fn, arg),
+    // The DevTools protocol evaluates outside the page's security policy.
+    addScript: (source) => page.evaluate(source),
+    click: (selector) => page.click(selector),
+    clickAt: (x, y) => page.mouse.click(x, y),
+    press: (keys) => page.keyboard.press(keys),
+    type: (text) => page.keyboard.type(text),
+    resize: (width, height) => page.setViewportSize({ width, height }),
+    reload: () => page.reload(),
+    close: () => context.close(),
+    emulateDark: () => page.emulateMedia({ colorScheme: 'dark' }),
+    async accessible(selector) {
+      const session = await context.newCDPSession(page);
+      const { nodes } = await session.send('Accessibility.getFullAXTree');
+      const { node } = await session.send('DOM.describeNode', {
+        objectId: (await session.send('Runtime.evaluate',
+          { expression: `document.querySelector(${JSON.stringify(selector)})` })).result.objectId,
+      });
+      const found = nodes.find((n) => n.backendDOMNodeId === node.backendNodeId);
+      await session.detach();
+      return { role: found.role.value, name: found.name.value };
+    },
+  };
+}
+
+// A tab of a new browser context of its own, which keeps nothing once closed.
+async function newTab(url, options = {}) {
+  return tabIn(await browser.newContext(options), url);
+}
+
+describeEngine({
+  name: 'Chromium',
+  async start() {
+    browser = await chromium.launch(LAUNCH);
+  },
+  stop: () => browser?.close(),
+  open: (url, { viewport, scale } = {}) => newTab(url, { viewport, deviceScaleFactor: scale }),
+});
+
+// The width and height a PNG file's header gives.
+function pngSize(bytes) {
+  assert.equal(bytes.subarray(1, 4).toString('latin1'), 'PNG');
+  return [bytes.readUInt32BE(16), bytes.readUInt32BE(20)];
+}
+
+function policyOf(html) {
+  return html.match(/http-equiv="Content-Security-Policy" content="([^"]*)"/)[1];
+}
+
+describe('Zefra.html and the web app in Chromium', () => {
+  let served;
+
+  before(async () => {
+    browser = await chromium.launch(LAUNCH);
+    served = await serve(path.dirname(PAGE));
+  });
+
+  after(async () => {
+    await browser?.close();
+    await served?.close();
+  });
+
+  it('are small, with the icon inline and a policy that allows no connection elsewhere', () => {
+    const html = fs.readFileSync(PAGE, 'utf8');
+    assert.ok(html.length <= 128 * 1024, `Zefra.html is ${html.length} bytes`);
+    assert.equal(policyOf(html), policyOf(html).replace(/'self'|connect-src|https?:|'unsafe-/, ''));
+    assert.match(policyOf(html), /default-src 'none'.*; img-src data:;/);
+    // Nothing is loaded from a file or an address, and the tab's icon is the program's.
+    const links = [...html.matchAll(/<(?:script|link|img|iframe)[^>]*\b(?:src|href)="([^"]*)"/g)];
+    assert.deepEqual(links.map((link) => link[1].slice(0, 22)), ['data:image/png;base64,']);
+    assert.deepEqual(pngSize(Buffer.from(links[0][1].slice(22), 'base64')), [32, 32]);
+
+    const files = fs.readdirSync(WEB_APP).sort();
+    assert.deepEqual(files, ['icon-192.png', 'icon-512.png', 'icon-maskable-512.png',
+      'index.html', 'manifest.webmanifest', 'service-worker.js']);
+    const total = files.reduce((sum, file) => sum + fs.statSync(path.join(WEB_APP, file)).size, 0);
+    assert.ok(total <= 256 * 1024, `the web app is ${total} bytes`);
+    const index = policyOf(fs.readFileSync(path.join(WEB_APP, 'index.html'), 'utf8'));
+    assert.match(index, /img-src data: 'self'; manifest-src 'self'; worker-src 'self';/);
+    assert.doesNotMatch(index, /connect-src|https?:|'unsafe-/);
+    const manifest = JSON.parse(fs.readFileSync(path.join(WEB_APP, 'manifest.webmanifest')));
+    assert.equal(manifest.name, 'Zefra');
+    assert.equal(manifest.display, 'standalone');
+    for (const icon of manifest.icons) {
+      assert.equal(pngSize(fs.readFileSync(path.join(WEB_APP, icon.src))).join('x'), icon.sizes);
+    }
+    assert.ok(manifest.icons.some((icon) => icon.purpose === 'maskable'));
+  });
+
+  it('takes a finger on a phone\'s touch screen: a tap asks, and OK is a finger\'s size',
+    async () => {
+      const phone = await newTab(`${served.url}Zefra.html`, { viewport: { width: 360,
+        height: 640 }, deviceScaleFactor: 3, hasTouch: true, isMobile: true });
+      await until(phone, () => document.getElementById('Command1') !== null);
+      await phone.page.tap('#Command1');
+      await until(phone, dialogOpen);
+      assert.equal(await phone.page.textContent('#zefra-dialog-text'), FIRST_REPLIES[0]);
+      const ok = await phone.page.locator('dialog[open] button').boundingBox();
+      assert.ok(ok.width >= 44 && ok.height >= 44, JSON.stringify(ok));
+      await phone.page.tap('dialog[open] button');
+      await until(phone, dialogGone);
+      assert.deepEqual(phone.messages, []);
+      await phone.close();
+
+      // With a mouse, OK keeps the size of a desktop's button.
+      const desktop = await newTab(`${served.url}Zefra.html`);
+      await until(desktop, () => document.getElementById('Command1') !== null);
+      await desktop.page.click('#Command1');
+      await until(desktop, dialogOpen);
+      assert.ok((await desktop.page.locator('dialog[open] button').boundingBox()).height < 44);
+      await desktop.close();
+    });
+
+  it('installs as a web app that keeps working with the network cut', async () => {
+    // A profile of its own: a browser context that keeps nothing cannot install an app.
+    const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'zefra-profile-'));
+    const app = await tabIn(await chromium.launchPersistentContext(profile, LAUNCH),
+      `${served.url}web-app/`);
+    const session = await app.context.newCDPSession(app.page);
+    await until(app, () => navigator.serviceWorker.controller?.state === 'activated');
+    assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors,
+      []);
+    const { errors } = await session.send('Page.getAppManifest');
+    assert.deepEqual(errors, []);
+
+    await app.context.setOffline(true);
+    const asked = served.asked.length;
+    await app.page.reload();
+    await until(app, () => document.getElementById('Command1') !== null);
+    assert.equal((await ask(app)).text, FIRST_REPLIES[0]);
+    assert.equal(served.asked.length, asked, 'nothing reached the server');
+    assert.deepEqual(app.messages, []);
+    await app.close();
+    fs.rmSync(profile, { recursive: true });
+  });
+});

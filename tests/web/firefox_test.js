@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
+
+// Zefra.html in Debian's Firefox ESR, headless, driven by Puppeteer over WebDriver BiDi: the
+// cases every engine runs. WebDriver BiDi has no reading of the accessibility tree yet, so the
+// names are checked as the page tells them.
+//   node --test firefox_test.js   (ZEFRA_PAGE names the built Zefra.html)
+'use strict';
+
+const puppeteer = require('puppeteer-core');
+const { describeEngine } = require('./cases');
+
+let browser;
+
+// 'Shift+Tab' as its keys held down in turn, the last pressed, then all let go. Puppeteer
+// names the space bar by its character.
+async function press(keyboard, keys) {
+  const [key, ...held] = keys.split('+').reverse();
+  for (const modifier of held.reverse()) await keyboard.down(modifier);
+  await keyboard.press(key === 'Space' ? ' ' : key);
+  for (const modifier of held.reverse()) await keyboard.up(modifier);
+}
+
+describeEngine({
+  name: 'Firefox',
+  async start() {
+    browser = await puppeteer.launch({
+      browser: 'firefox',
+      executablePath: '/usr/bin/firefox-esr',
+      headless: true,
+    });
+  },
+  stop: () => browser?.close(),
+  async open(url, { viewport = { width: 1280, height: 720 }, scale = 1 } = {}) {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    const messages = [];
+    page.on('console', (message) => messages.push(`${message.type()}: ${message.text()}`));
+    page.on('pageerror', (error) => messages.push(`uncaught: ${error.message}`));
+    await page.setViewport({ ...viewport, deviceScaleFactor: scale });
+    await page.goto(url);
+    return {
+      messages,
+      evaluate: (fn, arg) => page.evaluate(fn, arg),
+      // WebDriver BiDi evaluates outside the page's security policy.
+      addScript: (source) => page.evaluate(source),
+      click: (selector) => page.click(selector),
+      clickAt: (x, y) => page.mouse.click(x, y),
+      press: (keys) => press(page.keyboard, keys),
+      type: (text) => page.keyboard.type(text),
+      resize: (width, height) => page.setViewport({ width, height, deviceScaleFactor: scale }),
+      reload: () => page.reload(),
+      close: () => context.close(),
+    };
+  },
+});

@@ -1,0 +1,152 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
+
+// Zefra.html in WebKitGTK's MiniBrowser, the engine of Safari and of every browser on an
+// iPhone, driven by Selenium over W3C WebDriver (Debian's WebKitWebDriver), on an X server of
+// its own: the cases every engine runs. Where the classic protocol falls short:
+// - It has no console log, and MiniBrowser's setting that copies console messages to its output
+//   does not reach the windows that automation opens. So the page's console and its uncaught
+//   errors are noted from inside the page, from the moment the driver has it loaded.
+// - MiniBrowser's window is never narrower than its tool bar, so a phone's screen is a frame
+//   of that size on a page of its own.
+// - It cannot change the screen's resolution or theme.
+//   node --test webkit_test.js   (ZEFRA_PAGE names the built Zefra.html; needs Xvfb)
+'use strict';
+
+const { spawn } = require('node:child_process');
+const fs = require('node:fs');
+const net = require('node:net');
+const { Builder, By, Key, Origin } = require('selenium-webdriver');
+const { describeEngine } = require('./cases');
+
+const MINIBROWSER = fs.globSync?.('/usr/lib/*/webkit2gtk-4.1/MiniBrowser')?.[0] ??
+  fs.readdirSync('/usr/lib').map((dir) => `/usr/lib/${dir}/webkit2gtk-4.1/MiniBrowser`)
+    .find((file) => fs.existsSync(file));
+const KEYS = { Enter: Key.ENTER, Escape: Key.ESCAPE, Tab: Key.TAB, Space: Key.SPACE,
+  End: Key.END, Shift: Key.SHIFT, Control: Key.CONTROL };
+
+let display;
+let webDriver;
+let server;
+
+function freePort() {
+  return new Promise((resolve) => {
+    const probe = net.createServer().listen(0, '127.0.0.1', () => {
+      const { port } = probe.address();
+      probe.close(() => resolve(port));
+    });
+  });
+}
+
+// Starts a program and waits until it is listening on its port on 127.0.0.1.
+async function startListening(program, args, port, env = process.env) {
+  const child = spawn(program, args, { stdio: 'ignore', env });
+  for (let tries = 0; tries < 100; tries++) {
+    const open = await new Promise((resolve) => {
+      const socket = net.connect(port, '127.0.0.1', () => { socket.end(); resolve(true); });
+      socket.on('error', () => resolve(false));
+    });
+    if (open) return child;
+    await new Promise((resolve) => setTimeout(resolve, 100));
+  }
+  child.kill();
+  throw new Error(`${program} did not start`);
+}
+
+// Notes every console message, uncaught error and refusal by the page's policy, from now on.
+function noteMessages() {
+  if (window.zefraTestMessages) return;
+  const noted = window.zefraTestMessages = [];
+  for (const level of ['log', 'info', 'warn', 'error', 'debug']) {
+    const original = console[level];
+    console[level] = (...args) => {
+      noted.push(`${level === 'warn' ? 'warning' : level}: ${args.join(' ')}`);
+      original.apply(console, args);
+    };
+  }
+  addEventListener('error', (event) => noted.push(`uncaught: ${event.message}`));
+  addEventListener('unhandledrejection', (event) => noted.push(`uncaught: ${event.reason}`));
+  document.addEventListener('securitypolicyviolation',
+    (event) => noted.push(`error: refused ${event.blockedURI} (${event.violatedDirective})`));
+}
+
+async function open(url, { viewport } = {}) {
+  const driver = await new Builder().usingServer(server).withCapabilities({
+    browserName: 'MiniBrowser',
+    'webkitgtk:browserOptions': { binary: MINIBROWSER, args: ['--automation'] },
+  }).build();
+  const messages = [];
+  const inPage = (fn, arg) => driver.executeScript(fn, arg);
+  async function enter() {
+    if (viewport) await driver.switchTo().frame(0);
+    await inPage(noteMessages);
+  }
+  async function collect() {
+    messages.push(...(await inPage(() => window.zefraTestMessages ?? [])));
+    await inPage(() => { window.zefraTestMessages = []; });
+  }
+  if (viewport) {
+    await driver.manage().window().setRect({ width: 1280, height: 900 });
+    await driver.get(`data:text/html,<body style="margin:0"><iframe src="${encodeURI(url)}" ` +
+      `style="border:0;display:block;width:${viewport.width}px;height:${viewport.height}px">`);
+  } else {
+    await driver.get(url);
+  }
+  await enter();
+  async function keys(combination) {
+    const names = combination.split('+');
+    let actions = driver.actions();
+    for (const name of names) actions = actions.keyDown(KEYS[name] ?? name);
+    for (const name of names.reverse()) actions = actions.keyUp(KEYS[name] ?? name);
+    await actions.perform();
+  }
+  return {
+    messages,
+    evaluate: inPage,
+    // WebDriver's scripts run outside the page's security policy.
+    addScript: (source) => driver.executeScript(source),
+    click: async (selector) => (await driver.findElement(By.css(selector))).click(),
+    clickAt: (x, y) => driver.actions().move({ x, y, origin: Origin.VIEWPORT }).click().perform(),
+    press: keys,
+    type: (text) => driver.actions().sendKeys(text).perform(),
+    async resize(width, height) {
+      await driver.switchTo().defaultContent();
+      await driver.executeScript(([w, h]) => {
+        Object.assign(document.querySelector('iframe').style, { width: `${w}px`, height: `${h}px` });
+      }, [width, height]);
+      await enter();
+    },
+    async reload() {
+      await collect();
+      await inPage(() => location.reload());
+      await new Promise((resolve) => setTimeout(resolve, 500));
+      await enter();
+    },
+    async close() {
+      await collect();
+      await driver.quit();
+    },
+    async accessible(selector) {
+      const element = await driver.findElement(By.css(selector));
+      return { role: await element.getAriaRole(), name: await element.getAccessibleName() };
+    },
+  };
+}
+
+describeEngine({
+  name: 'WebKit',
+  async start() {
+    const displayNumber = 90 + (process.pid % 800);
+    display = spawn('Xvfb', [`:${displayNumber}`, '-screen', '0', '1280x1024x24', '-nolisten',
+      'tcp'], { stdio: 'ignore' });
+    const port = await freePort();
+    webDriver = await startListening('/usr/bin/WebKitWebDriver', [`--port=${port}`], port,
+      { ...process.env, DISPLAY: `:${displayNumber}`, GDK_BACKEND: 'x11' });
+    server = `http://127.0.0.1:${port}`;
+  },
+  async stop() {
+    webDriver?.kill();
+    display?.kill();
+  },
+  open,
+});
