@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
 """Writes the release files other than the Debian package into a folder: Zefra-1.0-win32.zip,
-zefra-1.0.tar.gz, and SHA256SUMS over everything there. Every time, owner and permission in
+Zefra-1.0-web.zip, zefra-1.0.tar.gz, and SHA256SUMS over everything there. Every time, owner and permission in
 them is fixed, so the same commit always gives the same bytes.
     make_release_files.py OUT SOURCE_DATE_EPOCH"""
 
@@ -61,6 +61,10 @@ def main():
         ("README.txt", windows_text((ROOT / "packaging/windows/README.txt").read_text())),
         ("NOTICES.txt", windows_text(notices)),
     ])
+    # The web app's files, to be put as they are into a folder of a web server.
+    web_app = ROOT / "build-web/web-app"
+    write_zip(out / f"Zefra-{VERSION}-web.zip", epoch,
+              [(path.name, path.read_bytes()) for path in sorted(web_app.iterdir())])
     source_archive(out / f"zefra-{VERSION}.tar.gz")
     sums = io.StringIO()
     for path in sorted(p for p in out.iterdir() if p.name != "SHA256SUMS"):

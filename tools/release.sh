@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
-# Makes the release files of the checked-out commit in release/: the Debian package, the zip
-# for Windows, the page for browsers, the source archive and SHA256SUMS over them. Two runs on
-# the same commit give the same bytes, wherever the checkout is and whoever runs them.
+# Makes the release files of the checked-out commit in release/: the Debian packages, the zip
+# for Windows, the page for browsers, the web app's zip, the source archive and SHA256SUMS over
+# them. Two runs on the same commit give the same bytes, wherever the checkout is and whoever
+# runs them.
 #   bash tools/release.sh [folder, release/ by default]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,7 +26,7 @@ cmake --build --preset arm64
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target Zefra
 cmake --preset web >/dev/null
-cmake --build --preset web --target zefra_page
+cmake --build --preset web --target zefra_page zefra_web_app
 
 rm -rf "$out"
 mkdir -p "$out"

@@ -17,8 +17,8 @@ import tempfile
 import unittest
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent.parent
-RELEASE_FILES = ["SHA256SUMS", "Zefra-1.0-win32.zip", "Zefra-1.0.html", "zefra-1.0.tar.gz",
-                 "zefra_1.0_amd64.deb", "zefra_1.0_arm64.deb"]
+RELEASE_FILES = ["SHA256SUMS", "Zefra-1.0-web.zip", "Zefra-1.0-win32.zip", "Zefra-1.0.html",
+                 "zefra-1.0.tar.gz", "zefra_1.0_amd64.deb", "zefra_1.0_arm64.deb"]
 
 
 def run(command, cwd, env=None, umask=None):
