@@ -19,9 +19,10 @@ const net = require('node:net');
 const { Builder, By, Key, Origin } = require('selenium-webdriver');
 const { describeEngine } = require('./cases');
 
-const MINIBROWSER = fs.globSync?.('/usr/lib/*/webkit2gtk-4.1/MiniBrowser')?.[0] ??
-  fs.readdirSync('/usr/lib').map((dir) => `/usr/lib/${dir}/webkit2gtk-4.1/MiniBrowser`)
-    .find((file) => fs.existsSync(file));
+// In the library folder of the machine's processor, where Debian's WebKitGTK puts it.
+const MINIBROWSER = fs.readdirSync('/usr/lib')
+  .map((folder) => `/usr/lib/${folder}/webkit2gtk-4.1/MiniBrowser`)
+  .find((file) => fs.existsSync(file));
 const KEYS = { Enter: Key.ENTER, Escape: Key.ESCAPE, Tab: Key.TAB, Space: Key.SPACE,
   End: Key.END, Shift: Key.SHIFT, Control: Key.CONTROL };
 
@@ -118,8 +119,7 @@ async function open(url, { viewport } = {}) {
     },
     async reload() {
       await collect();
-      await inPage(() => location.reload());
-      await new Promise((resolve) => setTimeout(resolve, 500));
+      await driver.navigate().refresh();
       await enter();
     },
     async close() {
@@ -136,9 +136,13 @@ async function open(url, { viewport } = {}) {
 describeEngine({
   name: 'WebKit',
   async start() {
-    const displayNumber = 90 + (process.pid % 800);
-    display = spawn('Xvfb', [`:${displayNumber}`, '-screen', '0', '1280x1024x24', '-nolisten',
-      'tcp'], { stdio: 'ignore' });
+    // Xvfb picks a free display and writes its number once it is ready for clients.
+    display = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1280x1024x24', '-nolisten',
+      'tcp'], { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
+    const displayNumber = await new Promise((resolve, reject) => {
+      display.stdio[3].once('data', (data) => resolve(String(data).trim()));
+      display.once('exit', () => reject(new Error('Xvfb did not start')));
+    });
     const port = await freePort();
     webDriver = await startListening('/usr/bin/WebKitWebDriver', [`--port=${port}`], port,
       { ...process.env, DISPLAY: `:${displayNumber}`, GDK_BACKEND: 'x11' });
