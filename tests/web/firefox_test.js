@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // Zefra.html in Debian's Firefox ESR, headless, driven by Puppeteer over WebDriver BiDi: the
-// cases every engine runs. WebDriver BiDi has no reading of the accessibility tree yet, so the
-// names are checked as the page tells them.
+// cases every engine runs.
 //   node --test firefox_test.js   (ZEFRA_PAGE names the built Zefra.html)
 'use strict';
 
@@ -23,6 +22,11 @@ async function press(keyboard, keys) {
 
 describeEngine({
   name: 'Firefox',
+  cannot: {
+    accessibility: 'WebDriver BiDi has no reading of the accessibility tree; the names are ' +
+      'checked as the page tells them',
+    dark: 'Puppeteer switches the theme only over the DevTools protocol, which Firefox lacks',
+  },
   async start() {
     browser = await puppeteer.launch({
       browser: 'firefox',

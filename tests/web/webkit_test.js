@@ -9,7 +9,6 @@
 //   errors are noted from inside the page, from the moment the driver has it loaded.
 // - MiniBrowser's window is never narrower than its tool bar, so a phone's screen is a frame
 //   of that size on a page of its own.
-// - It cannot change the screen's resolution or theme.
 //   node --test webkit_test.js   (ZEFRA_PAGE names the built Zefra.html; needs Xvfb)
 'use strict';
 
@@ -135,7 +134,13 @@ async function open(url, { viewport } = {}) {
 
 describeEngine({
   name: 'WebKit',
+  cannot: {
+    scale: 'W3C WebDriver cannot set the screen\'s resolution; the ball is checked at 1x',
+    dark: 'W3C WebDriver cannot switch the theme',
+  },
   async start() {
+    console.log('WebKit: the console is read from inside the page once it has loaded, not ' +
+      'during its load: classic WebDriver has no console log');
     // Xvfb picks a free display and writes its number once it is ready for clients.
     display = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1280x1024x24', '-nolisten',
       'tcp'], { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
