@@ -389,5 +389,5 @@ function describeEngine(engine) {
   });
 }
 
-module.exports = { FIRST_REPLIES, PAGE, ask, axeViolations, describeEngine, dialogGone,
-  dialogOpen, serve, until };
+module.exports = { FIRST_REPLIES, PAGE, ask, describeEngine, dialogGone, dialogOpen, serve,
+  until };
