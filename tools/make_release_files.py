@@ -1,8 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
 """Writes the release files other than the Debian package into a folder: Zefra-1.0-win32.zip,
-Zefra-1.0-web.zip, zefra-1.0.tar.gz, and SHA256SUMS over everything there. Every time, owner and permission in
-them is fixed, so the same commit always gives the same bytes.
+Zefra-1.0-web.zip, zefra-1.0.tar.gz, and SHA256SUMS over everything there. Every time, owner and
+permission in them is fixed, so the same commit always gives the same bytes.
     make_release_files.py OUT SOURCE_DATE_EPOCH"""
 
 import gzip

@@ -56,7 +56,10 @@ async function serve(folder) {
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   return { url: `http://127.0.0.1:${server.address().port}/`, asked,
-    close: () => new Promise((resolve) => { server.closeAllConnections(); server.close(resolve); }) };
+    close: () => new Promise((resolve) => {
+      server.closeAllConnections();
+      server.close(resolve);
+    }) };
 }
 
 // Waits until fn(arg), run in the page, gives something true, and gives that back.

@@ -112,7 +112,8 @@ async function open(url, { viewport } = {}) {
     async resize(width, height) {
       await driver.switchTo().defaultContent();
       await driver.executeScript(([w, h]) => {
-        Object.assign(document.querySelector('iframe').style, { width: `${w}px`, height: `${h}px` });
+        Object.assign(document.querySelector('iframe').style,
+          { width: `${w}px`, height: `${h}px` });
       }, [width, height]);
       await enter();
     },
