@@ -1,20 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
 
-// The browser test's cases, the same in every engine. Each engine's test file gives them a
-// driver for its browser, with these few verbs:
-//   start(), stop()
-//   open(url, { viewport: { width, height }, scale }) -> a tab:
-//     evaluate(fn, arg)   runs fn(arg) in the page and gives back what it returns
-//     addScript(source)   runs a script in the page, as a tool does, outside its policy
-//     click(selector), clickAt(x, y), press('Shift+Tab'), type(text): the user's mouse and keys
-//     resize(width, height), reload(), close()
-//     messages            every console message and uncaught error, as text, from the start
-//     accessible(selector) -> { role, name, description }, as the engine tells assistive
-//                         technology (where the driver can read it)
-//     emulateDark()       the dark theme (where the driver can set it)
-//   cannot: { scale, dark, accessibility: why } for what the driver cannot do at all, which the
-//     case then says in a line of its own
+// The browser test's cases, the same in every engine. Each engine's file gives them a driver
+// with start(), stop() and open(url, { viewport, scale }), whose tab has: evaluate(fn, arg) in
+// the page, addScript(source) outside its policy, the user's click(selector), clickAt(x, y),
+// press('Shift+Tab') and type(text), resize(w, h), reload(), close(), and messages (everything
+// on the console and every uncaught error, as text). Where it can: accessible(selector) ->
+// { role, name } as the engine tells assistive technology, and emulateDark(). What a driver
+// cannot do, its cannot: { accessibility, scale, dark } says why; the case prints that.
 'use strict';
 
 const assert = require('node:assert/strict');
@@ -72,6 +65,7 @@ async function until(tab, fn, arg, what = String(fn)) {
   throw new Error(`timed out waiting for ${what}`);
 }
 
+const windowUp = () => document.getElementById('Command1') !== null;
 const dialogOpen = () => document.querySelector('dialog[open]') !== null;
 const dialogGone = () => document.querySelector('dialog') === null;
 const focused = () => document.activeElement.id;
@@ -142,7 +136,7 @@ function describeEngine(engine) {
   async function open(url, options) {
     const tab = await engine.open(url, options);
     tabs.add(tab);
-    await until(tab, () => document.getElementById('Command1') !== null);
+    await until(tab, windowUp);
     return tab;
   }
 
@@ -199,7 +193,7 @@ function describeEngine(engine) {
 
       // A reload is a fresh start.
       await tab.reload();
-      await until(tab, () => document.getElementById('Command1') !== null);
+      await until(tab, windowUp);
       assert.equal((await ask(tab)).text, FIRST_REPLIES[0]);
       assert.deepEqual(served.asked, ['/Zefra.html', '/Zefra.html']);
       await close(tab);
@@ -393,4 +387,4 @@ function describeEngine(engine) {
 }
 
 module.exports = { FIRST_REPLIES, PAGE, ask, describeEngine, dialogGone, dialogOpen, serve,
-  until };
+  until, windowUp };

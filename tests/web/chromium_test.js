@@ -15,7 +15,7 @@ const path = require('node:path');
 const { after, before, describe, it } = require('node:test');
 const { chromium } = require('playwright-core');
 const { FIRST_REPLIES, PAGE, ask, describeEngine, dialogGone, dialogOpen, serve,
-  until } = require('./cases');
+  until, windowUp } = require('./cases');
 
 const WEB_APP = PAGE && path.join(path.dirname(PAGE), 'web-app');
 
@@ -50,14 +50,12 @@ async function tabIn(context, url) {
     emulateDark: () => page.emulateMedia({ colorScheme: 'dark' }),
     async accessible(selector) {
       const session = await context.newCDPSession(page);
-      const { nodes } = await session.send('Accessibility.getFullAXTree');
-      const { node } = await session.send('DOM.describeNode', {
-        objectId: (await session.send('Runtime.evaluate',
-          { expression: `document.querySelector(${JSON.stringify(selector)})` })).result.objectId,
-      });
-      const found = nodes.find((n) => n.backendDOMNodeId === node.backendNodeId);
+      const { root } = await session.send('DOM.getDocument');
+      const { nodeId } = await session.send('DOM.querySelector', { nodeId: root.nodeId, selector });
+      const { nodes: [node] } = await session.send('Accessibility.getPartialAXTree',
+        { nodeId, fetchRelatives: false });
       await session.detach();
-      return { role: found.role.value, name: found.name.value };
+      return { role: node.role.value, name: node.name.value };
     },
   };
 }
@@ -130,7 +128,7 @@ describe('Zefra.html and the web app in Chromium', () => {
     async () => {
       const phone = await newTab(`${served.url}Zefra.html`, { viewport: { width: 360,
         height: 640 }, deviceScaleFactor: 3, hasTouch: true, isMobile: true });
-      await until(phone, () => document.getElementById('Command1') !== null);
+      await until(phone, windowUp);
       await phone.page.tap('#Command1');
       await until(phone, dialogOpen);
       assert.equal(await phone.page.textContent('#zefra-dialog-text'), FIRST_REPLIES[0]);
@@ -143,7 +141,7 @@ describe('Zefra.html and the web app in Chromium', () => {
 
       // With a mouse, OK keeps the size of a desktop's button.
       const desktop = await newTab(`${served.url}Zefra.html`);
-      await until(desktop, () => document.getElementById('Command1') !== null);
+      await until(desktop, windowUp);
       await desktop.page.click('#Command1');
       await until(desktop, dialogOpen);
       assert.ok((await desktop.page.locator('dialog[open] button').boundingBox()).height < 44);
@@ -165,7 +163,7 @@ describe('Zefra.html and the web app in Chromium', () => {
     await app.context.setOffline(true);
     const asked = served.asked.length;
     await app.page.reload();
-    await until(app, () => document.getElementById('Command1') !== null);
+    await until(app, windowUp);
     assert.equal((await ask(app)).text, FIRST_REPLIES[0]);
     assert.equal(served.asked.length, asked, 'nothing reached the server');
     assert.deepEqual(app.messages, []);

@@ -14,8 +14,8 @@
 
 const { spawn } = require('node:child_process');
 const fs = require('node:fs');
-const net = require('node:net');
 const { Builder, By, Key, Origin } = require('selenium-webdriver');
+const { DriverService } = require('selenium-webdriver/remote');
 const { describeEngine } = require('./cases');
 
 // In the library folder of the machine's processor, where Debian's WebKitGTK puts it.
@@ -28,30 +28,6 @@ const KEYS = { Enter: Key.ENTER, Escape: Key.ESCAPE, Tab: Key.TAB, Space: Key.SP
 let display;
 let webDriver;
 let server;
-
-function freePort() {
-  return new Promise((resolve) => {
-    const probe = net.createServer().listen(0, '127.0.0.1', () => {
-      const { port } = probe.address();
-      probe.close(() => resolve(port));
-    });
-  });
-}
-
-// Starts a program and waits until it is listening on its port on 127.0.0.1.
-async function startListening(program, args, port, env = process.env) {
-  const child = spawn(program, args, { stdio: 'ignore', env });
-  for (let tries = 0; tries < 100; tries++) {
-    const open = await new Promise((resolve) => {
-      const socket = net.connect(port, '127.0.0.1', () => { socket.end(); resolve(true); });
-      socket.on('error', () => resolve(false));
-    });
-    if (open) return child;
-    await new Promise((resolve) => setTimeout(resolve, 100));
-  }
-  child.kill();
-  throw new Error(`${program} did not start`);
-}
 
 // Notes every console message, uncaught error and refusal by the page's policy, from now on.
 function noteMessages() {
@@ -149,10 +125,11 @@ describeEngine({
       display.stdio[3].once('data', (data) => resolve(String(data).trim()));
       display.once('exit', () => reject(new Error('Xvfb did not start')));
     });
-    const port = await freePort();
-    webDriver = await startListening('/usr/bin/WebKitWebDriver', [`--port=${port}`], port,
-      { ...process.env, DISPLAY: `:${displayNumber}`, GDK_BACKEND: 'x11' });
-    server = `http://127.0.0.1:${port}`;
+    // On a free port of 127.0.0.1, and answering, once started.
+    webDriver = new DriverService.Builder('/usr/bin/WebKitWebDriver').setLoopback(true)
+      .setEnvironment({ ...process.env, DISPLAY: `:${displayNumber}`, GDK_BACKEND: 'x11' })
+      .build();
+    server = await webDriver.start();
   },
   async stop() {
     webDriver?.kill();
