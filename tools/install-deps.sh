@@ -12,9 +12,10 @@ run_packages=(
     fonts-comic-neue fonts-liberation2
 )
 # The release files: the Debian packages for amd64 and arm64 (cross-built, with Debian's Qt for
-# arm64 beside the machine's own), Zefra.exe, Zefra.html and the source archive.
+# arm64 beside the machine's own), Zefra.exe and its installer, Zefra.html and the source
+# archive.
 release_packages=(
-    git dpkg-dev g++-mingw-w64-i686-win32 mingw-w64-i686-dev emscripten
+    git dpkg-dev g++-mingw-w64-i686-win32 mingw-w64-i686-dev wixl python3-olefile emscripten
     g++-aarch64-linux-gnu qt6-base-dev:arm64 libgl-dev:arm64
 )
 # The tests build the release files too.
@@ -28,7 +29,7 @@ test_packages=(
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     g++-i686-linux-gnu qemu-user qt6-wayland:arm64
     wine wine64 wine32:i386 python3-pefile
-    lintian devscripts reuse chromium firefox-esr webkit2gtk-driver nodejs npm
+    msitools lintian devscripts reuse chromium firefox-esr webkit2gtk-driver nodejs npm
 )
 
 case "${1:-}" in
@@ -72,7 +73,16 @@ for arch in $(printf '%s\n' "${missing[@]}" | sed -n 's/^[^:]*:\([a-z0-9]*\)$/\1
     dpkg --print-foreign-architectures | grep -qx "$arch" ||
         "${sudo[@]}" dpkg --add-architecture "$arch"
 done
-"${sudo[@]}" apt-get update -q
+# A mirror part-way through a sync fails one index now and then: try again, and then go on with
+# the lists that did arrive, since apt-get install says so plainly if a package is not there.
+for try in 1 2 3; do
+    "${sudo[@]}" apt-get update -q && break
+    if [ "$try" -lt 3 ]; then
+        sleep 20
+    else
+        echo "apt-get update failed three times; going on with the package lists it read." >&2
+    fi
+done
 # Debian's own version of each foreign package, newest first in the archive's list.
 for package in "${foreign[@]}"; do
     version=$(apt-cache madison "$package" | awk -F'|' 'NR == 1 { gsub(/ /, "", $2); print $2 }')
