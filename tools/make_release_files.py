@@ -1,29 +1,24 @@
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
-"""Writes the release files other than the Debian package into a folder: Zefra-1.0-win32.zip,
-Zefra-1.0-web.zip, zefra-1.0.tar.gz, and SHA256SUMS over everything there. Every time, owner and
-permission in them is fixed, so the same commit always gives the same bytes.
+"""Writes the release files other than the Debian packages into a folder: for Windows the zip
+and the installer, the page for browsers, the web app's zip, the source archive, and SHA256SUMS
+over everything there. Every time, owner and permission in them is fixed, so the same commit
+always gives the same bytes.
     make_release_files.py OUT SOURCE_DATE_EPOCH"""
 
 import gzip
 import hashlib
 import io
 import pathlib
+import shutil
 import subprocess
 import sys
 import time
 import zipfile
 
-ROOT = pathlib.Path(__file__).resolve().parent.parent
-VERSION = "1.0"
-# The notices of the runtime libraries linked into Zefra.exe, as Debian's packages state them.
-RUNTIME_NOTICES = [pathlib.Path("/usr/share/doc/mingw-w64-i686-dev/copyright"),
-                   pathlib.Path("/usr/share/doc/gcc-mingw-w64-i686-win32-runtime/copyright")]
+from windows_package import ROOT, build_msi, installer_files, program_files, project_version
 
-
-def windows_text(text):
-    """Plain text as Notepad on Windows 7 shows it: CR LF line breaks."""
-    return text.replace("\r\n", "\n").replace("\n", "\r\n").encode("utf-8")
+VERSION = project_version()
 
 
 def write_zip(path, epoch, members):
@@ -52,15 +47,10 @@ def source_archive(path):
 
 def main():
     out, epoch = pathlib.Path(sys.argv[1]), int(sys.argv[2])
-    notices = (ROOT / "packaging/windows/NOTICES-header.txt").read_text()
-    for notice in RUNTIME_NOTICES:
-        notices += f"\n\n{'=' * 78}\n{notice.parent.name}\n{'=' * 78}\n\n{notice.read_text()}"
-    write_zip(out / f"Zefra-{VERSION}-win32.zip", epoch, [
-        ("Zefra.exe", (ROOT / "build-windows/Zefra.exe").read_bytes()),
-        ("LICENSE.txt", windows_text((ROOT / "LICENSE").read_text())),
-        ("README.txt", windows_text((ROOT / "packaging/windows/README.txt").read_text())),
-        ("NOTICES.txt", windows_text(notices)),
-    ])
+    exe, icon = ROOT / "build-windows/Zefra.exe", ROOT / "build-windows/window/win32/zefra.ico"
+    write_zip(out / f"Zefra-{VERSION}-win32.zip", epoch, list(program_files(exe).items()))
+    build_msi(out / f"Zefra-{VERSION}.msi", installer_files(exe), icon, VERSION, epoch)
+    shutil.copyfile(ROOT / "build-web/Zefra.html", out / f"Zefra-{VERSION}.html")
     # The web app's files, to be put as they are into a folder of a web server.
     web_app = ROOT / "build-web/web-app"
     write_zip(out / f"Zefra-{VERSION}-web.zip", epoch,

@@ -2,9 +2,9 @@
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
 # Makes the release files of the checked-out commit in release/: the Debian packages, the zip
-# for Windows, the page for browsers, the web app's zip, the source archive and SHA256SUMS over
-# them. Two runs on the same commit give the same bytes, wherever the checkout is and whoever
-# runs them.
+# and the installer for Windows, the page for browsers, the web app's zip, the source archive
+# and SHA256SUMS over them. Two runs on the same commit give the same bytes, wherever the
+# checkout is and whoever runs them.
 #   bash tools/release.sh [folder, release/ by default]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -36,7 +36,6 @@ for build in build build-arm64; do
     (cd "$build" && cpack -G DEB -B "$cpack_work" >/dev/null)
 done
 cp "$cpack_work"/zefra_*.deb "$out/"
-cp build-web/Zefra.html "$out/Zefra-1.0.html"
 
 /usr/bin/python3 tools/make_release_files.py "$out" "$(cat build/source-date-epoch)"
 echo "Release files in $out:"

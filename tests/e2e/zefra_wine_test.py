@@ -3,34 +3,45 @@
 
 """Zefra.exe under Wine on a private X server: the window "Form1" comes up, a typed question and
 a press of ASK bring a message box captioned "Zefra" with the reply, dismissing it empties the
-question box, an empty box brings the prompt, and closing the window ends the program."""
+question box, an empty box brings the prompt, and closing the window ends the program. And its
+installer, in a prefix of its own: installed, started from its shortcut, upgraded, refused as a
+downgrade and removed without a trace.
+    zefra_wine_test.py ZEFRA.EXE PROBE.EXE [TEST CLASS]
+ZEFRA_ICON names the program's icon, which the installer test builds its packages with."""
 
 import os
+import pathlib
+import shutil
+import struct
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
 from x11_desktop import Desktop
 
 ZEFRA, PROBE = sys.argv.pop(1), sys.argv.pop(1)
-WINE_RUN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "wine-run.sh")
+HERE = pathlib.Path(__file__).resolve().parent
+WINE_RUN = str(HERE / "wine-run.sh")
+sys.path.insert(0, str(HERE.parent.parent / "tools"))
+import windows_package  # noqa: E402  (the release's own way of building the installer)
 
 QUESTION_BOX = (88, 72, 265, 49)
 ASK_BUTTON_CENTRE = (220, 344)
 # The first replies of every run, on every platform.
 FIRST_REPLIES = ["It's a secret.", "Maybe"]
 PROMPT = "Enter in a question, please."
+INITIAL_QUESTION = "What do you want to know? \r\n"
 # MSAA roles, from oleacc.h.
 ROLE_SYSTEM_CLIENT, ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_TEXT, ROLE_SYSTEM_PUSHBUTTON = 10, 41, 42, 43
 
 
-class ZefraUnderWine(unittest.TestCase):
+class WineDesktopTest(unittest.TestCase):
+    """A private X server for Wine's windows, and Zefra's window read and driven there."""
+
     @classmethod
     def setUpClass(cls):
-        if "WINEPREFIX" not in os.environ:
-            raise unittest.SkipTest("needs a prepared Wine prefix in WINEPREFIX "
-                                    "(tools/prepare-wine-prefix.sh)")
         cls.desktop = Desktop()
         # A Wine session started earlier without this display would keep its windows off it.
         cls.end_wine_session()
@@ -71,11 +82,30 @@ class ZefraUnderWine(unittest.TestCase):
         self.desktop.wait_for(lambda: not self.desktop.windows_named("Zefra"), "the box to go")
         return reply
 
+    def start_and_ask(self, program):
+        """Starts a Zefra.exe, presses ASK on its first question, and closes it: the reply."""
+        zefra = self.desktop.start(self, [WINE_RUN, program])
+        self.desktop.wait_for_window("Form1")
+        self.origin = tuple(map(int, self.probe("client-origin").split()))
+        reply = self.press_ask_and_read_reply(INITIAL_QUESTION)
+        self.probe("close")
+        self.assertEqual(zefra.wait(30), 0)
+        return reply
+
+
+class ZefraUnderWine(WineDesktopTest):
+    @classmethod
+    def setUpClass(cls):
+        if "WINEPREFIX" not in os.environ:
+            raise unittest.SkipTest("needs a prepared Wine prefix in WINEPREFIX "
+                                    "(tools/prepare-wine-prefix.sh)")
+        super().setUpClass()
+
     def test_asks_replies_and_closes(self):
         zefra = self.desktop.start(self, [WINE_RUN, ZEFRA, "--ignored", "argument"])
         self.desktop.wait_for_window("Form1")
         self.origin = tuple(map(int, self.probe("client-origin").split()))
-        initial = "What do you want to know? \r\n"
+        initial = INITIAL_QUESTION
         self.assertEqual(self.probe("question"), initial)
 
         # Type at the end of the box's text.
@@ -162,6 +192,137 @@ class ZefraUnderWine(unittest.TestCase):
         subprocess.run([WINE_RUN, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
                         "/t", "REG_DWORD", "/d", str(dpi), "/f"], env=self.desktop.env,
                        check=True, timeout=60, stdout=subprocess.DEVNULL)
+
+
+class ZefraInstallerUnderWine(WineDesktopTest):
+    """The installer built around ZEFRA, in a fresh prefix, as a user and an administrator's
+    silent deployment meet it."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.work = pathlib.Path(tempfile.mkdtemp(prefix="zefra-installer-"))
+        cls.prefix = cls.work / "prefix"
+        super().setUpClass()
+        # No menu entries written for the desktop outside the prefix.
+        cls.desktop.env.update(WINEPREFIX=str(cls.prefix), WINEDLLOVERRIDES="winemenubuilder.exe=d")
+        subprocess.run(["bash", HERE.parent.parent / "tools/prepare-wine-prefix.sh", cls.prefix],
+                       env=cls.desktop.env, check=True, timeout=300)
+        files = windows_package.installer_files(ZEFRA)
+        cls.win64 = windows_package.pe_is_64_bit(files["Zefra.exe"])
+        cls.packages = {}
+        for version in ("1.0", "1.0.1"):
+            cls.packages[version] = cls.work / f"Zefra-{version}.msi"
+            windows_package.build_msi(cls.packages[version], files, os.environ["ZEFRA_ICON"],
+                                      version, 315532800)
+        # A 32-bit Zefra.exe runs only where the kernel runs 32-bit programs.
+        cls.runs = cls.win64 or subprocess.run(["wine", "--version"], capture_output=True,
+                                                env=cls.desktop.env).returncode == 0
+        print("The installed program is started and asked." if cls.runs else
+              "This machine cannot run 32-bit programs: the 32-bit package is installed and removed"
+              " with 64-bit Wine's msiexec and checked as files and entries; the 64-bit build's"
+              " test starts an installed copy.", file=sys.stderr)
+
+    @classmethod
+    def tearDownClass(cls):
+        super().tearDownClass()
+        shutil.rmtree(cls.work, ignore_errors=True)
+
+    def wine(self, *args):
+        return subprocess.run([WINE_RUN, *args], env=self.desktop.env, timeout=120,
+                              stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+
+    def msiexec(self, *args):
+        return self.wine("msiexec", *args, "/qn").returncode
+
+    def registry_key(self, key, *options):
+        """A registry key's values by name, or None where there is no such key."""
+        done = self.wine("reg", "query", key, *options)
+        if done.returncode != 0:
+            return None
+        return dict(line.strip().split(maxsplit=2)[::2] for line in done.stdout.splitlines()
+                    if "REG_" in line and len(line.split()) >= 3)
+
+    def entry(self, version):
+        """The Apps & Features entry of a version of the package, or None."""
+        return self.registry_key(
+            r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
+            f"\\{windows_package.product_code(version, self.win64)}",
+            "/reg:64" if self.win64 else "/reg:32")
+
+    def profile(self):
+        (user,) = (p for p in (self.prefix / "drive_c/users").iterdir() if p.name != "Public")
+        return user
+
+    def folders(self):
+        """The folders of the user's profile, but Windows Installer's own."""
+        return {folder for folder, _, _ in os.walk(self.profile())
+                if "Microsoft/Installer" not in folder}
+
+    def shortcut_target(self):
+        """The target of the Start-menu shortcut, from the local path in its link information
+        ([MS-SHLLINK])."""
+        link = (self.profile() / "AppData/Roaming/Microsoft/Windows/Start Menu/Programs/"
+                "Zefra.lnk").read_bytes()
+        flags = struct.unpack_from("<I", link, 0x14)[0]
+        at = 0x4C + (2 + struct.unpack_from("<H", link, 0x4C)[0] if flags & 1 else 0)
+        self.assertTrue(flags & 2, "the shortcut has link information")
+        base = at + struct.unpack_from("<I", link, at + 16)[0]
+        windows_path = link[base:link.index(b"\0", base)].decode("ascii")
+        return self.wine("winepath", "-u", windows_path).stdout.strip()
+
+    def traces(self):
+        """Everything of Zefra's in the prefix: paths and registry lines that name it."""
+        subprocess.run(["wineserver", "-w"], env=self.desktop.env, timeout=60)
+        names = {"zefra"} | {windows_package.product_code(version, self.win64).lower()[1:-1]
+                             for version in self.packages}
+        # drive_c alone: the prefix's drive links lead out of it.
+        found = [os.path.join(folder, name) for folder, folders, files in
+                 os.walk(self.prefix / "drive_c") for name in folders + files
+                 if "zefra" in name.lower()]
+        for hive in self.prefix.glob("*.reg"):
+            found += [f"{hive.name}: {line}" for line in hive.read_text(errors="replace").lower()
+                      .splitlines() if any(name in line for name in names)]
+        return found
+
+    def test_installs_upgrades_refuses_a_downgrade_and_removes_everything(self):
+        folders_before = self.folders()
+        self.assertEqual(self.traces(), [])
+        self.assertEqual(self.msiexec("/i", self.packages["1.0"]), 0)
+        installed = self.profile() / "AppData/Local/Programs/Zefra"
+        self.assertEqual(sorted(p.name for p in installed.iterdir()),
+                         ["LICENSE.txt", "NOTICES.txt", "Zefra.exe"])
+        self.assertEqual((installed / "Zefra.exe").read_bytes(), pathlib.Path(ZEFRA).read_bytes())
+        target = self.shortcut_target()
+        self.assertTrue(os.path.samefile(target, installed / "Zefra.exe"), target)
+        entry = self.entry("1.0")
+        self.assertEqual((entry["DisplayName"], entry["Publisher"], entry["DisplayVersion"]),
+                         ("Zefra", "Zefra developers", "1.0.0"))
+        self.assertEqual((entry["NoModify"], entry["NoRepair"]), ("0x1", "0x1"))
+        # The entry's icon, as Windows Installer keeps it for the user's products.
+        code = windows_package.product_code("1.0", self.win64)[1:-1].replace("-", "")
+        packed = code[7::-1] + code[11:7:-1] + code[15:11:-1] + "".join(
+            code[i + 1] + code[i] for i in range(16, 32, 2))
+        icon = self.registry_key(
+            rf"HKCU\Software\Microsoft\Installer\Products\{packed}")["ProductIcon"]
+        self.assertEqual(pathlib.Path(self.wine("winepath", "-u", icon).stdout.strip())
+                         .read_bytes(), pathlib.Path(os.environ["ZEFRA_ICON"]).read_bytes())
+        if self.runs:
+            self.assertEqual(self.start_and_ask(target), FIRST_REPLIES[0])
+
+        # A later version replaces the earlier: one entry, the same place.
+        self.assertEqual(self.msiexec("/i", self.packages["1.0.1"]), 0)
+        self.assertIsNone(self.entry("1.0"))
+        self.assertEqual(self.entry("1.0.1")["DisplayVersion"], "1.0.1")
+        self.assertEqual(self.shortcut_target(), target)
+        # An earlier one over it is refused (1603, fatal error, in 8 bits) and changes nothing.
+        self.assertEqual(self.msiexec("/i", self.packages["1.0"]), 1603 % 256)
+        self.assertIsNone(self.entry("1.0"))
+        self.assertIsNotNone(self.entry("1.0.1"))
+
+        self.assertEqual(self.msiexec("/x", self.packages["1.0.1"]), 0)
+        self.assertEqual(self.traces(), [])
+        # Windows Installer's own folder may stay; nothing else that was not there before.
+        self.assertEqual(self.folders() - folders_before, set())
 
 
 if __name__ == "__main__":

@@ -1,9 +1,10 @@
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
 """The release, checked as a packager and a user would: the sources are REUSE-compliant, the
-Debian package is lintian-clean with a hardened program in it, two release builds of the same
-commit in different folders, under a different umask, time zone and locale, give the same
-bytes, and the source archive builds and passes the core tests with no git anywhere near.
+Debian package is lintian-clean with a hardened program in it, the Windows installer installs
+the zip's program for the user alone and agrees with its version record, two release builds of
+the same commit in different folders, under a different umask, time zone and locale, give the
+same bytes, and the source archive builds and passes the core tests with no git anywhere near.
     release_test.py   (from a git checkout; the checked-out commit is what is tested)
 ZEFRA_KEEP_RELEASE_TEST=1 keeps the two clones and their builds for a closer look."""
 
@@ -12,13 +13,22 @@ import os
 import pathlib
 import shutil
 import subprocess
+import sys
 import tarfile
 import tempfile
 import unittest
+import zipfile
+
+import pefile
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent.parent
-RELEASE_FILES = ["SHA256SUMS", "Zefra-1.0-web.zip", "Zefra-1.0-win32.zip", "Zefra-1.0.html",
-                 "zefra-1.0.tar.gz", "zefra_1.0_amd64.deb", "zefra_1.0_arm64.deb"]
+sys.path.insert(0, str(ROOT / "tools"))
+import windows_package  # noqa: E402
+
+VERSION = windows_package.project_version()
+RELEASE_FILES = ["SHA256SUMS", f"Zefra-{VERSION}-web.zip", f"Zefra-{VERSION}-win32.zip",
+                 f"Zefra-{VERSION}.html", f"Zefra-{VERSION}.msi", f"zefra-{VERSION}.tar.gz",
+                 f"zefra_{VERSION}_amd64.deb", f"zefra_{VERSION}_arm64.deb"]
 
 
 def run(command, cwd, env=None, umask=None):
@@ -57,7 +67,7 @@ class Release(unittest.TestCase):
                 self.check_package(arch)
 
     def check_package(self, arch):
-        package = self.clones[0] / "release" / f"zefra_1.0_{arch}.deb"
+        package = self.clones[0] / "release" / f"zefra_{VERSION}_{arch}.deb"
         run(["lintian", "--fail-on", "error,warning", str(package)], self.work)
         self.assertEqual(run(["dpkg-deb", "--field", str(package), "Architecture"], self.work),
                          f"{arch}\n")
@@ -90,6 +100,47 @@ class Release(unittest.TestCase):
             mode = line.split()[0]
             self.assertIn(mode, ("drwxr-xr-x", "-rw-r--r--", "-rwxr-xr-x", "lrwxrwxrwx"), line)
 
+    def test_windows_installer(self):
+        release = self.clones[0] / "release"
+        msi = release / f"Zefra-{VERSION}.msi"
+
+        def table(name):
+            rows = run(["msiinfo", "export", str(msi), name], self.work).splitlines()[3:]
+            return [row.split("\t") for row in rows]
+
+        properties = dict(table("Property"))
+        exe = zipfile.ZipFile(release / f"Zefra-{VERSION}-win32.zip").read("Zefra.exe")
+        record = pefile.PE(data=exe).VS_FIXEDFILEINFO[0]
+        numbers = [record.ProductVersionMS >> 16, record.ProductVersionMS & 0xFFFF,
+                   record.ProductVersionLS >> 16]
+        self.assertEqual(properties["ProductVersion"], ".".join(map(str, numbers)))
+        self.assertEqual(properties["ProductVersion"], windows_package.installer_version(VERSION))
+        self.assertEqual(properties["ProductCode"], windows_package.product_code(VERSION, False))
+        self.assertEqual(properties["UpgradeCode"],
+                         windows_package.msi_guid(windows_package.upgrade_code()))
+        for name, value in [("ProductName", "Zefra"), ("Manufacturer", "Zefra developers"),
+                            ("ARPPRODUCTICON", "zefra.ico"), ("ARPNOMODIFY", "1"),
+                            ("ARPNOREPAIR", "1")]:
+            self.assertEqual(properties[name], value)
+        # For the user alone, with no elevation: no ALLUSERS, and the summary's word count says
+        # compressed (2) and no elevation needed (8).
+        self.assertNotIn("ALLUSERS", properties)
+        summary = run(["msiinfo", "suminfo", str(msi)], self.work)
+        self.assertIn("Template: Intel;1033\n", summary)
+        self.assertIn("Source: 10 (a)\n", summary)
+        self.assertIn(["INSTALLDIR", "UserProgramsFolder", "Zefra"], table("Directory"))
+        self.assertIn(["UserProgramsFolder", "LocalAppDataFolder", "Programs"], table("Directory"))
+        # A plain shortcut to the installed file, not an advertised one.
+        (shortcut,) = table("Shortcut")
+        self.assertEqual([shortcut[1], shortcut[2], shortcut[4]],
+                         ["ProgramMenuFolder", "Zefra", "[#ZefraExe]"])
+        self.assertIn(["NOT WIX_DOWNGRADE_DETECTED"], [row[:1] for row in table("LaunchCondition")])
+        extracted = self.work / "msi"
+        run(["msiextract", "-C", str(extracted), str(msi)], self.work)
+        self.assertEqual((extracted / "Programs/Zefra/Zefra.exe").read_bytes(), exe)
+        self.assertEqual(sorted(p.name for p in (extracted / "Programs/Zefra").iterdir()),
+                         ["LICENSE.txt", "NOTICES.txt", "Zefra.exe"])
+
     def test_two_builds_are_byte_identical(self):
         first, second = self.clones
         compared = ["build/Zefra", "build-arm64/Zefra", "build-windows/Zefra.exe",
@@ -101,9 +152,9 @@ class Release(unittest.TestCase):
 
     def test_source_archive_builds_without_git(self):
         unpacked = self.work / "from-archive"
-        with tarfile.open(self.clones[0] / "release" / "zefra-1.0.tar.gz") as archive:
+        with tarfile.open(self.clones[0] / "release" / f"zefra-{VERSION}.tar.gz") as archive:
             archive.extractall(unpacked)
-        source = unpacked / "zefra-1.0"
+        source = unpacked / f"zefra-{VERSION}"
         self.assertFalse((source / ".git").exists())
         # git archive wrote the commit's time in, so a build from here has the same date.
         commit_time = run(["git", "log", "-1", "--format=%ct"], self.clones[0]).strip()
