@@ -14,6 +14,10 @@ mergeInto(LibraryManager.library, {
     askButton: null,
     pressing: false,
     colourProbe: null,
+    // The window's client size in CSS pixels, as the program gave it: read from here, not from
+    // the layout, so that building and painting the window forces no layout before its paint.
+    width: 0,
+    height: 0,
 
     text: function (pointer, length) {
       var text = '';
@@ -43,8 +47,8 @@ mergeInto(LibraryManager.library, {
 
     // The area keeps its size where it fits; on a narrower screen it shrinks as a whole.
     fit: function () {
-      var width = ZefraPage.form.offsetWidth;
-      var height = ZefraPage.form.offsetHeight;
+      var width = ZefraPage.width;
+      var height = ZefraPage.height;
       var scale = Math.min(1, document.documentElement.clientWidth / width);
       ZefraPage.form.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
       ZefraPage.area.style.width = width * scale + 'px';
@@ -120,6 +124,8 @@ mergeInto(LibraryManager.library, {
     var canvas = document.createElement('canvas');
     area.id = 'zefra-area';
     form.id = 'Form1';
+    ZefraPage.width = width;
+    ZefraPage.height = height;
     form.style.width = width + 'px';
     form.style.height = height + 'px';
     form.style.background = UTF8ToString(background);
@@ -168,7 +174,7 @@ mergeInto(LibraryManager.library, {
     }
     ZefraPage.form.appendChild(control);
     // The first input control, first in the tab order, takes the focus.
-    if (!ZefraPage.form.contains(document.activeElement)) control.focus();
+    if (!ZefraPage.form.contains(document.activeElement)) control.focus({ preventScroll: true });
   },
 
   zefra_page_add_painted_text__deps: ['$ZefraPage'],
@@ -188,8 +194,8 @@ mergeInto(LibraryManager.library, {
   zefra_canvas_begin: function (background) {
     var canvas = ZefraPage.canvas;
     var ratio = window.devicePixelRatio || 1;
-    var width = ZefraPage.form.offsetWidth;
-    var height = ZefraPage.form.offsetHeight;
+    var width = ZefraPage.width;
+    var height = ZefraPage.height;
     // At the screen's own pixels, so that the ball is sharp on a 2x screen.
     canvas.width = Math.round(width * ratio);
     canvas.height = Math.round(height * ratio);

@@ -8,6 +8,8 @@
 var Module = {
   printErr: function (text) { console.error(text); },
   wasmBinary: (function (base64) {
+    // The engine's own decoder where it has one; byte by byte otherwise.
+    if (Uint8Array.fromBase64) return Uint8Array.fromBase64(base64);
     var text = atob(base64);
     var bytes = new Uint8Array(text.length);
     for (var i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
