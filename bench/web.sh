@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
 # Builds Zefra.html, then prints the time from navigation to the ball painted in headless
-# Chromium against a bare page with the same elements.
-#   bash bench/web.sh [runs, 15 by default]
+# Chromium and Firefox ESR and in WebKitGTK's MiniBrowser, each against a bare page with the same
+# elements, and where Zefra's time goes in Chromium.
+#   bash bench/web.sh [runs, 15 by default] [engine: chromium, firefox or webkit ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/debian-programs.sh
@@ -12,4 +13,4 @@ bash tools/install-deps.sh test
 npm ci --prefix tests/web --no-audit --no-fund >/dev/null
 cmake --preset web >/dev/null
 cmake --build --preset web --target zefra_page
-node bench/web_start_bench.js build-web/Zefra.html "${1:-15}"
+node bench/web_start_bench.js build-web/Zefra.html "${1:-15}" "${@:2}"
