@@ -11,12 +11,11 @@
 namespace zefra::qt {
 namespace {
 
-// The largest circle that fits the box, centred in it, with a one-pixel outline inside it.
+// The largest circle that fits the box, centred in it, as every front end places it, with a
+// one-pixel outline inside it.
 void PaintCircle(QPainter& painter, const layout::Control& shape, const QPalette& palette) {
-    const QRectF box = PixelBox(shape.box);
-    const qreal diameter = std::min(box.width(), box.height());
-    QRectF circle(0, 0, diameter, diameter);
-    circle.moveCenter(box.center());
+    const layout::PixelRect square = layout::CircleIn(layout::ToPixels(shape.box));
+    QRectF circle(square.left, square.top, square.width, square.height);
     // Half a pixel in, so that the one-pixel pen lies wholly inside the circle.
     circle.adjust(0.5, 0.5, -0.5, -0.5);
     painter.setPen(QPen(ColourOf(shape.foreground, palette), 1.0));
