@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <exception>
 
 #include "platform/process_random_source.h"
 #include "platform/report_fatal_failure.h"
@@ -27,7 +28,12 @@ int main(int argc, char* argv[]) {
     QAccessible::installFactory(&zefra::qt::Form1AccessibleFactory);
     zefra::SetFatalFailurePresenter(&zefra::qt::ShowFatalFailureBox);
 
-    zefra::qt::Form1 form1(source);
-    form1.show();
-    return QApplication::exec();
+    // A failure while the window is being built is reported like any other.
+    try {
+        zefra::qt::Form1 form1(source);
+        form1.show();
+        return QApplication::exec();
+    } catch (const std::exception& failure) {
+        zefra::ReportFatalFailure(failure.what());
+    }
 }
