@@ -9,12 +9,20 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/debian-programs.sh
 
+# Each stage says how long the one before it took, so that a slow one stands out.
+stage_started=$SECONDS
+stage() {
+    echo "=== $1 (the stage before took $((SECONDS - stage_started)) s)"
+    stage_started=$SECONDS
+}
+
+stage "installing what the tests need"
 bash tools/install-deps.sh test
 
 in_git_checkout=false
 git rev-parse --git-dir >/dev/null 2>&1 && in_git_checkout=true
 
-echo "=== format"
+stage format
 if $in_git_checkout; then
     git ls-files '*.cpp' '*.h'
 else
@@ -24,7 +32,7 @@ fi | xargs clang-format --dry-run --Werror
 build_and_test() {
     local preset=$1
     shift
-    echo "=== $preset"
+    stage "$preset"
     cmake --preset "$preset"
     cmake --build --preset "$preset"
     ctest --preset "$preset" "$@"
@@ -65,10 +73,11 @@ build_and_test arm64
 npm ci --prefix tests/web --no-audit --no-fund
 build_and_test web
 
-echo "=== release"
+stage release
 if $in_git_checkout; then
     /usr/bin/python3 tests/release/release_test.py
 else
     echo "Not a git checkout: the release files are made and compared from git checkouts, so"
     echo "the release checks (REUSE, lintian, reproducibility, source archive) run there."
 fi
+echo "=== done: the release checks took $((SECONDS - stage_started)) s, the whole run $SECONDS s"
