@@ -16,7 +16,8 @@ import sys
 import time
 import zipfile
 
-from windows_package import ROOT, build_msi, installer_files, program_files, project_version
+from project import ROOT, project_version
+from windows_package import build_msi, installer_files, program_files
 
 VERSION = project_version()
 

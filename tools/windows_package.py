@@ -18,17 +18,12 @@ import uuid
 
 import olefile
 
-ROOT = pathlib.Path(__file__).resolve().parent.parent
+from project import ROOT, project_version
+
 WINDOWS = ROOT / "packaging/windows"
 # The notices of the runtime libraries linked into Zefra.exe, as Debian's packages state them.
 RUNTIME_NOTICES = [pathlib.Path("/usr/share/doc/mingw-w64-i686-dev/copyright"),
                    pathlib.Path("/usr/share/doc/gcc-mingw-w64-i686-win32-runtime/copyright")]
-
-
-def project_version():
-    """The version of the CMake project, the one place it is written."""
-    text = (ROOT / "CMakeLists.txt").read_text()
-    return re.search(r"project\(Zefra VERSION ([0-9.]+)", text).group(1)
 
 
 def windows_text(text):

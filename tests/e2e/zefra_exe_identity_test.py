@@ -12,7 +12,10 @@ import xml.etree.ElementTree as ElementTree
 
 import pefile
 
-EXE, PROCESSOR = sys.argv.pop(1), sys.argv.pop(1)
+EXE, PROCESSOR, VERSION = sys.argv.pop(1), sys.argv.pop(1), sys.argv.pop(1)
+# The project's version, 1.0 or 1.2.3, as the record's four numbers and its text ("1.00").
+NUMBERS = [int(part) for part in VERSION.split(".")] + [0] * (4 - len(VERSION.split(".")))
+TEXT = f"{NUMBERS[0]}.{NUMBERS[1]:02d}"
 MACHINES = {"x86": pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"],
             "AMD64": pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_AMD64"]}
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll"}
@@ -51,8 +54,9 @@ class ZefraExeIdentity(unittest.TestCase):
 
     def test_version_record(self):
         fixed = self.pe.VS_FIXEDFILEINFO[0]
-        self.assertEqual((fixed.FileVersionMS, fixed.FileVersionLS), (0x00010000, 0))
-        self.assertEqual((fixed.ProductVersionMS, fixed.ProductVersionLS), (0x00010000, 0))
+        packed = (NUMBERS[0] << 16 | NUMBERS[1], NUMBERS[2] << 16 | NUMBERS[3])
+        self.assertEqual((fixed.FileVersionMS, fixed.FileVersionLS), packed)
+        self.assertEqual((fixed.ProductVersionMS, fixed.ProductVersionLS), packed)
         self.assertEqual(fixed.FileType, 1, "an application")
         tables, translations = [], []
         for info in self.pe.FileInfo[0]:
@@ -64,7 +68,7 @@ class ZefraExeIdentity(unittest.TestCase):
         strings = {key.decode(): value.decode() for key, value in tables[0].entries.items()}
         company = strings.pop("CompanyName")
         self.assertTrue(company)
-        self.assertEqual(strings, {"FileVersion": "1.00", "ProductVersion": "1.00",
+        self.assertEqual(strings, {"FileVersion": TEXT, "ProductVersion": TEXT,
                                    "ProductName": "Zefra", "InternalName": "Zefra",
                                    "OriginalFilename": "Zefra.exe"})
         self.assertEqual(translations, [{b"Translation": "0x0409 0x04b0"}])
@@ -117,6 +121,9 @@ class ZefraExeIdentity(unittest.TestCase):
             "/{urn:schemas-microsoft-com:asm.v3}requestedPrivileges"
             "/{urn:schemas-microsoft-com:asm.v3}requestedExecutionLevel")
         self.assertEqual(level.attrib, {"level": "asInvoker", "uiAccess": "false"})
+        identity = ElementTree.fromstring(manifest).find(
+            "{urn:schemas-microsoft-com:asm.v1}assemblyIdentity")
+        self.assertEqual(identity.attrib["version"], ".".join(map(str, NUMBERS)))
 
 
 if __name__ == "__main__":

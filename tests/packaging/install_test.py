@@ -12,6 +12,8 @@ import tempfile
 import unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "e2e"))
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent.parent / "tools"))
+from project import project_version  # noqa: E402
 from x11_desktop import Desktop  # noqa: E402
 
 BUILD, CPACK = sys.argv.pop(1), sys.argv.pop(1)
@@ -49,7 +51,8 @@ class InstalledZefra(unittest.TestCase):
             metainfo = root / f"share/metainfo/{APP_ID}.metainfo.xml"
             run("appstreamcli", "validate", "--no-net", str(metainfo))
             text = metainfo.read_text()
-            for part in (f"<id>{APP_ID}</id>", "<name>Zefra</name>", '<release version="1.0"',
+            for part in (f"<id>{APP_ID}</id>", "<name>Zefra</name>",
+                         f'<release version="{project_version()}"',
                          f'<launchable type="desktop-id">{APP_ID}.desktop</launchable>'):
                 self.assertIn(part, text)
             for size in (16, 32, 48):
@@ -61,7 +64,7 @@ class InstalledZefra(unittest.TestCase):
     def test_debian_package_installs_runs_and_removes(self):
         with tempfile.TemporaryDirectory() as out:
             run(CPACK, "-G", "DEB", "-B", out, cwd=BUILD)
-            (package,) = pathlib.Path(out).glob("zefra_1.0_*.deb")
+            (package,) = pathlib.Path(out).glob(f"zefra_{project_version()}_*.deb")
             fields = run("dpkg-deb", "--field", str(package), "Depends").stdout
             for dependency in ("fonts-comic-neue", "fonts-liberation2", "libqt6widgets6"):
                 self.assertIn(dependency, fields)

@@ -9,6 +9,7 @@ same bytes, and the source archive builds and passes the core tests with no git 
 ZEFRA_KEEP_RELEASE_TEST=1 keeps the two clones and their builds for a closer look."""
 
 import filecmp
+import gzip
 import os
 import pathlib
 import shutil
@@ -24,8 +25,9 @@ import pefile
 ROOT = pathlib.Path(__file__).resolve().parent.parent.parent
 sys.path.insert(0, str(ROOT / "tools"))
 import windows_package  # noqa: E402
+from project import project_version  # noqa: E402
 
-VERSION = windows_package.project_version()
+VERSION = project_version()
 RELEASE_FILES = ["SHA256SUMS", f"Zefra-{VERSION}-web.zip", f"Zefra-{VERSION}-win32.zip",
                  f"Zefra-{VERSION}.html", f"Zefra-{VERSION}.msi", f"zefra-{VERSION}.tar.gz",
                  f"zefra_{VERSION}_amd64.deb", f"zefra_{VERSION}_arm64.deb"]
@@ -69,10 +71,15 @@ class Release(unittest.TestCase):
     def check_package(self, arch):
         package = self.clones[0] / "release" / f"zefra_{VERSION}_{arch}.deb"
         run(["lintian", "--fail-on", "error,warning", str(package)], self.work)
-        self.assertEqual(run(["dpkg-deb", "--field", str(package), "Architecture"], self.work),
-                         f"{arch}\n")
+        self.assertEqual(run(["dpkg-deb", "--field", str(package), "Architecture", "Version"],
+                             self.work), f"Architecture: {arch}\nVersion: {VERSION}\n")
         unpacked = self.work / f"unpacked-{arch}"
         run(["dpkg-deb", "-x", str(package), str(unpacked)], self.work)
+        # The version the package says is the one its manual page and metainfo say.
+        manual = gzip.decompress((unpacked / "usr/share/man/man6/Zefra.6.gz").read_bytes())
+        self.assertIn(f'"Zefra {VERSION}"'.encode(), manual.splitlines()[2])
+        metainfo = (unpacked / "usr/share/metainfo/org.zefra.Zefra.metainfo.xml").read_text()
+        self.assertEqual(metainfo.split("<release version=")[1].split()[0], f'"{VERSION}"')
         program = unpacked / "usr/games/Zefra"
         # Every line yes, but the other processor's protections and what cannot be had:
         # x86's control-flow integrity needs every object linked in built for it, the C
@@ -114,6 +121,8 @@ class Release(unittest.TestCase):
         numbers = [record.ProductVersionMS >> 16, record.ProductVersionMS & 0xFFFF,
                    record.ProductVersionLS >> 16]
         self.assertEqual(properties["ProductVersion"], ".".join(map(str, numbers)))
+        readme = zipfile.ZipFile(release / f"Zefra-{VERSION}-win32.zip").read("README.txt")
+        self.assertIn(f"version {VERSION}\r\n".encode(), readme)
         self.assertEqual(properties["ProductVersion"], windows_package.installer_version(VERSION))
         self.assertEqual(properties["ProductCode"], windows_package.product_code(VERSION, False))
         self.assertEqual(properties["UpgradeCode"],
