@@ -12,3 +12,9 @@ def project_version():
     """The version of the CMake project, the one place it is written."""
     text = (ROOT / "CMakeLists.txt").read_text()
     return re.search(r"project\(Zefra VERSION ([0-9.]+)", text).group(1)
+
+
+def first_replies():
+    """The first replies of every fresh start, in order (tests/first_replies.txt)."""
+    lines = (ROOT / "tests/first_replies.txt").read_text(encoding="utf-8").splitlines()
+    return [line.split("\t", 1)[1] for line in lines if line and not line.startswith("#")]

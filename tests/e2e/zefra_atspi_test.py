@@ -7,6 +7,7 @@ from the message box. Runs on X (Xvfb) or on Wayland (weston's headless backend)
 under dbus-run-session."""
 
 import os
+import pathlib
 import subprocess
 import sys
 import tempfile
@@ -16,8 +17,11 @@ import unittest
 import pyatspi
 from x11_desktop import EMULATOR, Desktop
 
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent.parent / "tools"))
+from project import first_replies  # noqa: E402
+
 ZEFRA, PLATFORM = sys.argv.pop(1), sys.argv.pop(1)
-FIRST_REPLIES = ["It's a secret.", "Maybe"]
+FIRST_REPLIES = first_replies()[:2]
 
 
 def start_display():

@@ -26,11 +26,11 @@ HERE = pathlib.Path(__file__).resolve().parent
 WINE_RUN = str(HERE / "wine-run.sh")
 sys.path.insert(0, str(HERE.parent.parent / "tools"))
 import windows_package  # noqa: E402  (the release's own way of building the installer)
+from project import first_replies  # noqa: E402
 
 QUESTION_BOX = (88, 72, 265, 49)
 ASK_BUTTON_CENTRE = (220, 344)
-# The first replies of every run, on every platform.
-FIRST_REPLIES = ["It's a secret.", "Maybe"]
+FIRST_REPLIES = first_replies()
 PROMPT = "Enter in a question, please."
 INITIAL_QUESTION = "What do you want to know? \r\n"
 # MSAA roles, from oleacc.h.

@@ -20,11 +20,10 @@ const { pathToFileURL } = require('node:url');
 const PAGE = process.env.ZEFRA_PAGE;
 const INITIAL = 'What do you want to know? \n';
 const PROMPT = 'Enter in a question, please.';
-// The first replies of every fresh start, on every platform: indices 24, 4, 27, 25, 3, 29, 27,
-// 6, 18 and 9 of the answer table.
-const FIRST_REPLIES = ["It's a secret.", 'Maybe', "I'm absolutely sure.",
-  "I'll tell you if you give me a cookie.", "It's possible", 'Stop staring',
-  "I'm absolutely sure.", 'Nope', 'I believe so.', 'Ask again.'];
+// The first replies of every fresh start, on every platform.
+const FIRST_REPLIES = fs.readFileSync(path.join(__dirname, '../first_replies.txt'), 'utf8')
+  .split('\n').filter((line) => line && !line.startsWith('#'))
+  .map((line) => line.slice(line.indexOf('\t') + 1));
 const FIRST_ECHO = 22;  // the 22nd reply of a fresh start repeats the question
 const AXE = require.resolve('axe-core/axe.min.js');
 

@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "first_replies.h"
 #include "oracle_fakes.h"
 #include "platform/process_random_source.h"
 #include "window/qt/fatal_failure_box.h"
@@ -254,7 +255,7 @@ class Form1Test : public QObject {
         auto seen = Click(shown);
         QCOMPARE(seen.size(), std::size_t{1});
         QCOMPARE(seen[0].title, QStringLiteral("Zefra"));
-        QCOMPARE(seen[0].text, QStringLiteral("It's a secret."));
+        QCOMPARE(seen[0].text, ToQString(zefra::testing::kFirstReplies[0]));
         QCOMPARE(seen[0].buttons, 1);
         QVERIFY(seen[0].okIsDefault);
         QVERIFY(!seen[0].hasIcon);
