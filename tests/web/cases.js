@@ -374,5 +374,31 @@ function describeEngine(engine) {
   });
 }
 
-module.exports = { FIRST_REPLIES, PAGE, ask, describeEngine, dialogGone, dialogOpen, serve,
-  until, windowUp };
+// A tab of an engine driven by Playwright or Puppeteer, whose pages share these calls, with
+// every console message and uncaught error noted from before it loads. The engine gives how it
+// presses keys and resizes, and anything to do before the page loads.
+async function driverTab(page, context, url, { press, resize, beforeLoad }) {
+  const messages = [];
+  page.on('console', (message) => messages.push(`${message.type()}: ${message.text()}`));
+  page.on('pageerror', (error) => messages.push(`uncaught: ${error.message}`));
+  await beforeLoad?.();
+  await page.goto(url);
+  return {
+    page,
+    context,
+    messages,
+    evaluate: (fn, arg) => page.evaluate(fn, arg),
+    // Both drivers evaluate outside the page's security policy.
+    addScript: (source) => page.evaluate(source),
+    click: (selector) => page.click(selector),
+    clickAt: (x, y) => page.mouse.click(x, y),
+    press,
+    type: (text) => page.keyboard.type(text),
+    resize,
+    reload: () => page.reload(),
+    close: () => context.close(),
+  };
+}
+
+module.exports = { FIRST_REPLIES, PAGE, ask, describeEngine, dialogGone, dialogOpen,
+  driverTab, serve, until, windowUp };

@@ -14,7 +14,7 @@ const os = require('node:os');
 const path = require('node:path');
 const { after, before, describe, it } = require('node:test');
 const { chromium } = require('playwright-core');
-const { FIRST_REPLIES, PAGE, ask, describeEngine, dialogGone, dialogOpen, serve,
+const { FIRST_REPLIES, PAGE, ask, describeEngine, dialogGone, dialogOpen, driverTab, serve,
   until, windowUp } = require('./cases');
 
 const WEB_APP = PAGE && path.join(path.dirname(PAGE), 'web-app');
@@ -26,27 +26,14 @@ const LAUNCH = {
 };
 let browser;
 
-// A tab in a browser context, with every console message and uncaught error noted.
+// A tab in a browser context, with what only Chromium's protocol does besides.
 async function tabIn(context, url) {
   const page = await context.newPage();
-  const messages = [];
-  page.on('console', (message) => messages.push(`${message.type()}: ${message.text()}`));
-  page.on('pageerror', (error) => messages.push(`uncaught: ${error.message}`));
-  await page.goto(url);
   return {
-    page,
-    context,
-    messages,
-    evaluate: (fn, arg) => page.evaluate(fn, arg),
-    // The DevTools protocol evaluates outside the page's security policy.
-    addScript: (source) => page.evaluate(source),
-    click: (selector) => page.click(selector),
-    clickAt: (x, y) => page.mouse.click(x, y),
-    press: (keys) => page.keyboard.press(keys),
-    type: (text) => page.keyboard.type(text),
-    resize: (width, height) => page.setViewportSize({ width, height }),
-    reload: () => page.reload(),
-    close: () => context.close(),
+    ...await driverTab(page, context, url, {
+      press: (keys) => page.keyboard.press(keys),
+      resize: (width, height) => page.setViewportSize({ width, height }),
+    }),
     emulateDark: () => page.emulateMedia({ colorScheme: 'dark' }),
     async accessible(selector) {
       const session = await context.newCDPSession(page);
@@ -91,12 +78,12 @@ if (require.main === module) describe('Zefra.html and the web app in Chromium', 
   let served;
 
   before(async () => {
-    browser = await chromium.launch(LAUNCH);
+    await engine.start();
     served = await serve(path.dirname(PAGE));
   });
 
   after(async () => {
-    await browser?.close();
+    await engine.stop();
     await served?.close();
   });
 

@@ -7,7 +7,7 @@
 'use strict';
 
 const puppeteer = require('puppeteer-core');
-const { describeEngine } = require('./cases');
+const { describeEngine, driverTab } = require('./cases');
 
 let browser;
 
@@ -39,24 +39,11 @@ const engine = {
   async open(url, { viewport = { width: 1280, height: 720 }, scale = 1 } = {}) {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
-    const messages = [];
-    page.on('console', (message) => messages.push(`${message.type()}: ${message.text()}`));
-    page.on('pageerror', (error) => messages.push(`uncaught: ${error.message}`));
-    await page.setViewport({ ...viewport, deviceScaleFactor: scale });
-    await page.goto(url);
-    return {
-      messages,
-      evaluate: (fn, arg) => page.evaluate(fn, arg),
-      // WebDriver BiDi evaluates outside the page's security policy.
-      addScript: (source) => page.evaluate(source),
-      click: (selector) => page.click(selector),
-      clickAt: (x, y) => page.mouse.click(x, y),
+    return driverTab(page, context, url, {
       press: (keys) => press(page.keyboard, keys),
-      type: (text) => page.keyboard.type(text),
       resize: (width, height) => page.setViewport({ width, height, deviceScaleFactor: scale }),
-      reload: () => page.reload(),
-      close: () => context.close(),
-    };
+      beforeLoad: () => page.setViewport({ ...viewport, deviceScaleFactor: scale }),
+    });
   },
 };
 module.exports = engine;
