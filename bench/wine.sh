@@ -10,13 +10,13 @@ source tools/debian-programs.sh
 
 bash tools/install-deps.sh test
 preset=windows
-wine --version >/dev/null 2>&1 || preset=windows64
+tools/wine.sh runs-32-bit || preset=windows64
 build=build-$preset-bench
 cmake --preset "$preset" -B "$build" -DZEFRA_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build"
 wine_home=$(mktemp -d)
 export WINEPREFIX=$wine_home/prefix
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$wine_home"' EXIT
-bash tools/prepare-wine-prefix.sh "$WINEPREFIX"
+tools/wine.sh prepare "$WINEPREFIX"
 /usr/bin/python3 bench/wine_start_bench.py "$build/Zefra.exe" "$build/bench/bare_win32_window.exe" \
     "${1:-15}"

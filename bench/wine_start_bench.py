@@ -6,6 +6,7 @@ server with its Wine server kept running, observed from outside: the time from s
 program to its first painted frame. Runs alternate between the two programs.
     wine_start_bench.py ZEFRA_EXE BARE_EXE [RUNS]"""
 
+import functools
 import os
 import statistics
 import subprocess
@@ -19,13 +20,13 @@ ZEFRA, BARE = sys.argv[1], sys.argv[2]
 RUNS = int(sys.argv[3]) if len(sys.argv) > 3 else 15
 
 
+@functools.cache
 def loader(exe):
-    """32-bit Wine for a 32-bit program, wine64 for a 64-bit one. (The tests' wine-run.sh
-    chooses the same way, but its shell and output file would add to every start timed.)"""
-    with open(exe, "rb") as f:
-        header = f.read(4096)
-    machine = header[int.from_bytes(header[60:64], "little") + 4:][:2]
-    return ["wine"] if machine == b"\x4c\x01" else ["/usr/lib/wine/wine64"]
+    """The Wine loader for a program, as tools/wine.sh chooses it, asked once before any start
+    is timed. (The tests' wine-run.sh would add its shell and output file to every start.)"""
+    wine = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools", "wine.sh")
+    return [subprocess.run([wine, "loader", exe], check=True, capture_output=True,
+                           text=True).stdout.strip()]
 
 
 def painted_window(desktop, caption):
@@ -39,6 +40,7 @@ def painted_window(desktop, caption):
 
 
 def one_run(desktop, exe, caption):
+    loader(exe)
     started = time.perf_counter()
     process = subprocess.Popen([*loader(exe), exe], env=desktop.env, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)

@@ -20,6 +20,6 @@ cmake --build --preset web --target zefra_page
 wine_home=$(mktemp -d)
 export WINEPREFIX=$wine_home/prefix
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$wine_home"' EXIT
-bash tools/prepare-wine-prefix.sh "$WINEPREFIX"
+tools/wine.sh prepare "$WINEPREFIX"
 /usr/bin/python3 tools/screenshots.py build/Zefra build-windows64/Zefra.exe build-web/Zefra.html
 ls -l docs/*.png

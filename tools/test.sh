@@ -46,11 +46,11 @@ done
 wine_home=$(mktemp -d)
 export WINEPREFIX=$wine_home/prefix
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$wine_home"' EXIT
-bash tools/prepare-wine-prefix.sh "$WINEPREFIX"
+tools/wine.sh prepare "$WINEPREFIX"
 
 # The 32-bit tests run in every run: natively under 32-bit Wine where the kernel can run 32-bit
 # programs, and otherwise as an i686 Linux build of the same tests under user-mode emulation.
-if wine --version >/dev/null 2>&1; then
+if tools/wine.sh runs-32-bit; then
     echo "32-bit programs run here: the i686 core tests and Zefra.exe run under 32-bit Wine."
     build_and_test windows-core
     build_and_test windows

@@ -24,6 +24,7 @@ from x11_desktop import Desktop
 ZEFRA, PROBE = sys.argv.pop(1), sys.argv.pop(1)
 HERE = pathlib.Path(__file__).resolve().parent
 WINE_RUN = str(HERE / "wine-run.sh")
+WINE = str(HERE.parent.parent / "tools/wine.sh")
 sys.path.insert(0, str(HERE.parent.parent / "tools"))
 import windows_package  # noqa: E402  (the release's own way of building the installer)
 from project import first_replies  # noqa: E402
@@ -98,7 +99,7 @@ class ZefraUnderWine(WineDesktopTest):
     def setUpClass(cls):
         if "WINEPREFIX" not in os.environ:
             raise unittest.SkipTest("needs a prepared Wine prefix in WINEPREFIX "
-                                    "(tools/prepare-wine-prefix.sh)")
+                                    "(tools/wine.sh prepare)")
         super().setUpClass()
 
     def test_asks_replies_and_closes(self):
@@ -205,8 +206,8 @@ class ZefraInstallerUnderWine(WineDesktopTest):
         super().setUpClass()
         # No menu entries written for the desktop outside the prefix.
         cls.desktop.env.update(WINEPREFIX=str(cls.prefix), WINEDLLOVERRIDES="winemenubuilder.exe=d")
-        subprocess.run(["bash", HERE.parent.parent / "tools/prepare-wine-prefix.sh", cls.prefix],
-                       env=cls.desktop.env, check=True, timeout=300)
+        subprocess.run([WINE, "prepare", cls.prefix], env=cls.desktop.env, check=True,
+                       timeout=300)
         files = windows_package.installer_files(ZEFRA)
         cls.win64 = windows_package.pe_is_64_bit(files["Zefra.exe"])
         cls.packages = {}
@@ -215,8 +216,7 @@ class ZefraInstallerUnderWine(WineDesktopTest):
             windows_package.build_msi(cls.packages[version], files, os.environ["ZEFRA_ICON"],
                                       version, 315532800)
         # A 32-bit Zefra.exe runs only where the kernel runs 32-bit programs.
-        cls.runs = cls.win64 or subprocess.run(["wine", "--version"], capture_output=True,
-                                                env=cls.desktop.env).returncode == 0
+        cls.runs = cls.win64 or subprocess.run([WINE, "runs-32-bit"]).returncode == 0
         print("The installed program is started and asked." if cls.runs else
               "This machine cannot run 32-bit programs: the 32-bit package is installed and removed"
               " with 64-bit Wine's msiexec and checked as files and entries; the 64-bit build's"
