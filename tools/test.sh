@@ -75,7 +75,7 @@ build_and_test web
 
 stage release
 if $in_git_checkout; then
-    /usr/bin/python3 tests/release/release_test.py
+    ctest --preset release
 else
     echo "Not a git checkout: the release files are made and compared from git checkouts, so"
     echo "the release checks (REUSE, lintian, reproducibility, source archive) run there."
