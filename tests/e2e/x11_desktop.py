@@ -17,6 +17,21 @@ from Xlib import X, display, protocol
 EMULATOR = shlex.split(os.environ.get("ZEFRA_EMULATOR", ""))
 
 
+def wait_for(condition, what, seconds=15, passing=()):
+    """Asks `condition` until it gives something true, and returns that; fails after `seconds`.
+    An exception of a kind in `passing` counts as not yet."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        try:
+            result = condition()
+        except passing:
+            result = None
+        if result:
+            return result
+        time.sleep(0.02)
+    raise AssertionError(f"timed out waiting for {what}")
+
+
 class Desktop:
     def __init__(self):
         read_end, write_end = os.pipe()
@@ -60,13 +75,7 @@ class Desktop:
         return name.value.decode("utf-8") if name else window.get_wm_name()
 
     def wait_for(self, condition, what, seconds=15):
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            result = condition()
-            if result:
-                return result
-            time.sleep(0.02)
-        raise AssertionError(f"timed out waiting for {what}")
+        return wait_for(condition, what, seconds)
 
     def wait_for_window(self, caption):
         return self.wait_for(lambda: self.windows_named(caption),

@@ -15,6 +15,7 @@ import time
 import unittest
 
 import pyatspi
+import x11_desktop
 from x11_desktop import EMULATOR, Desktop
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent.parent / "tools"))
@@ -51,17 +52,9 @@ def start_display():
     return stop, env
 
 
-def wait_for(find, what, seconds=20):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        try:
-            found = find()
-        except Exception:  # objects come and go while the program starts
-            found = None
-        if found:
-            return found
-        time.sleep(0.05)
-    raise AssertionError(f"timed out waiting for {what}")
+def wait_for(find, what):
+    # Objects come and go while the program starts.
+    return x11_desktop.wait_for(find, what, seconds=20, passing=Exception)
 
 
 def find(root, role, name=None):
