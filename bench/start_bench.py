@@ -14,6 +14,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
+from project import centre_of  # noqa: E402
 from x11_desktop import Desktop  # noqa: E402
 from Xlib import X  # noqa: E402
 from Xlib.ext import xtest  # noqa: E402
@@ -50,7 +52,8 @@ def one_run(desktop, command, caption, click):
     to_box = None
     if click:
         left, top = desktop.position(window)
-        desktop.xdotool("mousemove", left + 220, top + 344)
+        x, y = centre_of("Command1")
+        desktop.xdotool("mousemove", left + x, top + y)
         # The click itself through XTEST: the xdotool command takes about 0.1 s to come back.
         clicked = time.perf_counter()
         xtest.fake_input(desktop.x, X.ButtonPress, 1)

@@ -27,10 +27,10 @@ WINE_RUN = str(HERE / "wine-run.sh")
 WINE = str(HERE.parent.parent / "tools/wine.sh")
 sys.path.insert(0, str(HERE.parent.parent / "tools"))
 import windows_package  # noqa: E402  (the release's own way of building the installer)
-from project import first_replies  # noqa: E402
+from project import centre_of, control_box, first_replies  # noqa: E402
 
-QUESTION_BOX = (88, 72, 265, 49)
-ASK_BUTTON_CENTRE = (220, 344)
+QUESTION_BOX = control_box("Text1")
+ASK_BUTTON_CENTRE = centre_of("Command1")
 FIRST_REPLIES = first_replies()
 PROMPT = "Enter in a question, please."
 INITIAL_QUESTION = "What do you want to know? \r\n"

@@ -5,17 +5,21 @@
 message boxes, replies in the same order in every run, and ends cleanly when closed."""
 
 import hashlib
+import pathlib
 import sys
 import time
 import unittest
 
 from x11_desktop import Desktop
 
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent.parent / "tools"))
+from project import centre_of, control_box  # noqa: E402
+
 ZEFRA = sys.argv.pop(1)
 
 # Where things are in the window, in pixels.
-QUESTION_BOX = (88, 72, 265, 49)
-ASK_BUTTON_CENTRE = (220, 344)
+QUESTION_BOX = control_box("Text1")
+ASK_BUTTON_CENTRE = centre_of("Command1")
 
 
 class ZefraOnX11(unittest.TestCase):
