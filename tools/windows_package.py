@@ -1,10 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
 """What Zefra ships for Windows: the program with its licence, readme and notices (the zip's
-members), and the installer built from packaging/windows/zefra.wxs with Debian's wixl. The same
-inputs always give the same bytes.
-    windows_package.py OUT.msi ZEFRA.EXE ZEFRA.ICO [VERSION]   (the project's version by default)
-builds an installer of any Zefra.exe, 32- or 64-bit, for the tests."""
+members), and the installer built from packaging/windows/zefra.wxs with Debian's wixl, for any
+Zefra.exe, 32- or 64-bit, and any version. The same inputs always give the same bytes."""
 
 import hashlib
 import os
@@ -12,7 +10,6 @@ import pathlib
 import re
 import struct
 import subprocess
-import sys
 import tempfile
 import uuid
 
@@ -135,14 +132,3 @@ def settle_summary(msi, package_code, epoch):
             raise ValueError(f"{msi}: wixl wrote no package code or dates where expected")
         ole.write_stream(SUMMARY_STREAM, bytes(data))
 
-
-def main():
-    out, exe, icon = sys.argv[1:4]
-    version = sys.argv[4] if len(sys.argv) > 4 else project_version()
-    # The date of the files inside: the release's, or else the earliest a cabinet can hold.
-    epoch = int(os.environ.get("SOURCE_DATE_EPOCH", 315532800))
-    build_msi(pathlib.Path(out), program_files(exe), icon, version, epoch)
-
-
-if __name__ == "__main__":
-    main()

@@ -39,11 +39,18 @@ ROLE_SYSTEM_CLIENT, ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_TEXT, ROLE_SYSTEM_PUSHBU
 
 
 class WineDesktopTest(unittest.TestCase):
-    """A private X server for Wine's windows, and Zefra's window read and driven there."""
+    """A private X server for Wine's windows, and Zefra's window read and driven there: in the
+    prefix of WINEPREFIX, or in the class's own `prefix` where it has one."""
+
+    prefix = None
 
     @classmethod
     def setUpClass(cls):
         cls.desktop = Desktop()
+        if cls.prefix:
+            # No menu entries written for the desktop outside the prefix.
+            cls.desktop.env.update(WINEPREFIX=str(cls.prefix),
+                                   WINEDLLOVERRIDES="winemenubuilder.exe=d")
         # A Wine session started earlier without this display would keep its windows off it.
         cls.end_wine_session()
 
@@ -209,8 +216,6 @@ class ZefraInstallerUnderWine(WineDesktopTest):
         cls.work = pathlib.Path(tempfile.mkdtemp(prefix="zefra-installer-"))
         cls.prefix = cls.work / "prefix"
         super().setUpClass()
-        # No menu entries written for the desktop outside the prefix.
-        cls.desktop.env.update(WINEPREFIX=str(cls.prefix), WINEDLLOVERRIDES="winemenubuilder.exe=d")
         subprocess.run([WINE, "prepare", cls.prefix], env=cls.desktop.env, check=True,
                        timeout=300)
         files = windows_package.installer_files(ZEFRA)

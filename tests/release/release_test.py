@@ -108,6 +108,9 @@ class Release(unittest.TestCase):
             self.assertIn(mode, ("drwxr-xr-x", "-rw-r--r--", "-rwxr-xr-x", "lrwxrwxrwx"), line)
 
     def test_windows_installer(self):
+        """What the installer end-to-end test under Wine cannot see: the installer's version
+        against Zefra.exe's record, that it asks for no elevation, that its shortcut is not
+        advertised, its downgrade message, and that it holds the zip's very Zefra.exe."""
         release = self.clones[0] / "release"
         msi = release / f"Zefra-{VERSION}.msi"
 
@@ -116,39 +119,24 @@ class Release(unittest.TestCase):
             return [row.split("\t") for row in rows]
 
         properties = dict(table("Property"))
-        exe = zipfile.ZipFile(release / f"Zefra-{VERSION}-win32.zip").read("Zefra.exe")
+        zip_file = zipfile.ZipFile(release / f"Zefra-{VERSION}-win32.zip")
+        exe = zip_file.read("Zefra.exe")
         record = pefile.PE(data=exe).VS_FIXEDFILEINFO[0]
         numbers = [record.ProductVersionMS >> 16, record.ProductVersionMS & 0xFFFF,
                    record.ProductVersionLS >> 16]
         self.assertEqual(properties["ProductVersion"], ".".join(map(str, numbers)))
-        readme = zipfile.ZipFile(release / f"Zefra-{VERSION}-win32.zip").read("README.txt")
-        self.assertIn(f"version {VERSION}\r\n".encode(), readme)
-        self.assertEqual(properties["ProductVersion"], windows_package.installer_version(VERSION))
-        self.assertEqual(properties["ProductCode"], windows_package.product_code(VERSION, False))
-        self.assertEqual(properties["UpgradeCode"],
-                         windows_package.msi_guid(windows_package.upgrade_code()))
-        for name, value in [("ProductName", "Zefra"), ("Manufacturer", "Zefra developers"),
-                            ("ARPPRODUCTICON", "zefra.ico"), ("ARPNOMODIFY", "1"),
-                            ("ARPNOREPAIR", "1")]:
-            self.assertEqual(properties[name], value)
-        # For the user alone, with no elevation: no ALLUSERS, and the summary's word count says
-        # compressed (2) and no elevation needed (8).
+        self.assertIn(f"version {VERSION}\r\n".encode(), zip_file.read("README.txt"))
+        # For the user alone: no ALLUSERS, and the summary's word count says compressed (2) and
+        # no elevation needed (8).
         self.assertNotIn("ALLUSERS", properties)
-        summary = run(["msiinfo", "suminfo", str(msi)], self.work)
-        self.assertIn("Template: Intel;1033\n", summary)
-        self.assertIn("Source: 10 (a)\n", summary)
-        self.assertIn(["INSTALLDIR", "UserProgramsFolder", "Zefra"], table("Directory"))
-        self.assertIn(["UserProgramsFolder", "LocalAppDataFolder", "Programs"], table("Directory"))
-        # A plain shortcut to the installed file, not an advertised one.
+        self.assertIn("Source: 10 (a)\n", run(["msiinfo", "suminfo", str(msi)], self.work))
         (shortcut,) = table("Shortcut")
-        self.assertEqual([shortcut[1], shortcut[2], shortcut[4]],
-                         ["ProgramMenuFolder", "Zefra", "[#ZefraExe]"])
-        self.assertIn(["NOT WIX_DOWNGRADE_DETECTED"], [row[:1] for row in table("LaunchCondition")])
-        extracted = self.work / "msi"
-        run(["msiextract", "-C", str(extracted), str(msi)], self.work)
-        self.assertEqual((extracted / "Programs/Zefra/Zefra.exe").read_bytes(), exe)
-        self.assertEqual(sorted(p.name for p in (extracted / "Programs/Zefra").iterdir()),
-                         ["LICENSE.txt", "NOTICES.txt", "Zefra.exe"])
+        self.assertEqual(shortcut[4], "[#ZefraExe]", "an advertised shortcut")
+        ((condition, message),) = table("LaunchCondition")
+        self.assertEqual(condition, "NOT WIX_DOWNGRADE_DETECTED")
+        self.assertIn("A newer version of Zefra is already installed", message)
+        run(["msiextract", "-C", str(self.work / "msi"), str(msi)], self.work)
+        self.assertEqual((self.work / "msi/Programs/Zefra/Zefra.exe").read_bytes(), exe)
 
     def test_two_builds_are_byte_identical(self):
         first, second = self.clones
