@@ -9,7 +9,6 @@ from a click on ASK to the message box being shown. Runs alternate between the p
 
 import os
 import statistics
-import subprocess
 import sys
 import time
 
@@ -32,21 +31,8 @@ def peak_resident_kib(pid):
     return 0
 
 
-def painted_window(desktop, caption):
-    windows = desktop.windows_named(caption)
-    if windows and desktop.shows_ball(windows[0]):
-        return windows[0]
-    return None
-
-
 def one_run(desktop, command, caption, click):
-    started = time.perf_counter()
-    process = subprocess.Popen(command, env=desktop.env, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL)
-    window = None
-    while window is None:
-        window = painted_window(desktop, caption)
-    to_paint = time.perf_counter() - started
+    process, window, to_paint = desktop.start_until_painted(command, caption)
     time.sleep(0.3)  # let start-up settle before reading the peak
     peak = peak_resident_kib(process.pid)
     to_box = None

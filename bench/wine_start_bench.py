@@ -11,7 +11,6 @@ import os
 import statistics
 import subprocess
 import sys
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 from x11_desktop import Desktop  # noqa: E402
@@ -29,25 +28,8 @@ def loader(exe):
                            text=True).stdout.strip()]
 
 
-def painted_window(desktop, caption):
-    windows = desktop.windows_named(caption)
-    try:
-        if windows and desktop.shows_ball(windows[0]):
-            return windows[0]
-    except Exception:  # not yet ready to be read
-        pass
-    return None
-
-
 def one_run(desktop, exe, caption):
-    loader(exe)
-    started = time.perf_counter()
-    process = subprocess.Popen([*loader(exe), exe], env=desktop.env, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL)
-    window = None
-    while window is None:
-        window = painted_window(desktop, caption)
-    to_paint = time.perf_counter() - started
+    process, window, to_paint = desktop.start_until_painted([*loader(exe), exe], caption)
     desktop.request_close(window)
     try:
         process.wait(20)
