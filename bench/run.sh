@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/debian-programs.sh
 
-bash tools/install-deps.sh test
+bash tools/install-deps.sh bench-qt
 cmake --preset bench >/dev/null
 cmake --build --preset bench
 export DBUS_SESSION_BUS_ADDRESS=disabled:

@@ -9,8 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/debian-programs.sh
 
-bash tools/install-deps.sh test
+bash tools/install-deps.sh bench-web
 npm ci --prefix tests/web --no-audit --no-fund >/dev/null
-cmake --preset web >/dev/null
-cmake --build --preset web --target zefra_page
-node bench/web_start_bench.js build-web/Zefra.html "${1:-15}" "${@:2}"
+cmake --preset web -B build-web-bench -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-web-bench --target zefra_page
+node bench/web_start_bench.js build-web-bench/Zefra.html "${1:-15}" "${@:2}"

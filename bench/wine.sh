@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/debian-programs.sh
 
-bash tools/install-deps.sh test
+bash tools/install-deps.sh bench-wine
 preset=windows
 tools/wine.sh runs-32-bit || preset=windows64
 build=build-$preset-bench

@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
 # Installs, from Debian's packages, what Zefra needs to build and run ("run"), to make the
-# release files ("release"), or to build and run every test ("test"). Does nothing when all of
-# it is already there.
+# release files ("release"), to build and run every test ("test"), or to run one of the
+# benchmarks ("bench-qt", "bench-wine", "bench-web"). Does nothing when all of it is already
+# there.
 set -euo pipefail
 
 run_packages=(
@@ -18,26 +19,37 @@ release_packages=(
     git dpkg-dev g++-mingw-w64-i686-win32 mingw-w64-i686-dev wixl python3-olefile emscripten
     g++-aarch64-linux-gnu qt6-base-dev:arm64 libgl-dev:arm64
 )
+# What the Qt program's benchmark and end-to-end tests drive it with: a private X server.
+x11_packages=(xvfb xdotool python3-xlib)
+# Zefra.exe and a bare window built for 32- and 64-bit Windows, run under Wine.
+wine_packages=(
+    g++-mingw-w64-i686-win32 mingw-w64-i686-dev g++-mingw-w64-x86-64-posix
+    wine wine64 wine32:i386
+)
+# Zefra.html built and driven in three engines, WebKitGTK's on a private X server.
+web_packages=(emscripten nodejs npm chromium firefox-esr webkit2gtk-driver xvfb)
 # The tests build the release files too.
 test_packages=(
-    "${release_packages[@]}"
+    "${release_packages[@]}" "${x11_packages[@]}" "${wine_packages[@]}" "${web_packages[@]}"
     googletest libgtest-dev
     clang clang-format libclang-rt-dev
-    xvfb xdotool python3-xlib dbus
-    desktop-file-utils appstream
+    dbus desktop-file-utils appstream
     at-spi2-core python3-pyatspi qt6-wayland weston
-    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+    g++-mingw-w64-i686-posix
     g++-i686-linux-gnu qemu-user qt6-wayland:arm64
-    wine wine64 wine32:i386 python3-pefile
-    msitools lintian devscripts reuse chromium firefox-esr webkit2gtk-driver nodejs npm
+    python3-pefile msitools lintian devscripts reuse
 )
 
 case "${1:-}" in
     run) wanted=("${run_packages[@]}") ;;
     release) wanted=("${run_packages[@]}" "${release_packages[@]}") ;;
     test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
-    *) echo "usage: $0 run|test|release" >&2; exit 2 ;;
+    bench-qt) wanted=("${run_packages[@]}" "${x11_packages[@]}") ;;
+    bench-wine) wanted=("${run_packages[@]}" "${x11_packages[@]}" "${wine_packages[@]}") ;;
+    bench-web) wanted=("${run_packages[@]}" "${web_packages[@]}") ;;
+    *) echo "usage: $0 run|test|release|bench-qt|bench-wine|bench-web" >&2; exit 2 ;;
 esac
+mapfile -t wanted < <(printf '%s\n' "${wanted[@]}" | sort -u)
 
 # Each package must be installed at a version that Debian's archive has. A package of the same
 # name from elsewhere (a machine image's own Node, say) is not what these lists ask for, and is
