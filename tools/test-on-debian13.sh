@@ -97,6 +97,7 @@ in_root apt-get install -y -q --no-install-recommends ca-certificates git
 in_root update-ca-certificates >/dev/null
 
 git clone -q --no-hardlinks . "$root/root/zefra"
+stage "the test command, in the root"
 in_root bash /root/zefra/tools/test.sh
 
 stage "the package built on Debian $(cut -d. -f1 /etc/debian_version) installed there"
