@@ -47,6 +47,7 @@ Form1::Form1(RandomSource& source) : source_(source) {
         }
     }
     Paint();
+    zefra_page_show();
 }
 
 void Form1::PressAsk() {

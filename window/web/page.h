@@ -9,7 +9,7 @@
 
 extern "C" {
 
-// The window's area, its caption as the document's title, and the keyboard focus's first home.
+// The window's area, not yet on the page, and its caption as the document's title.
 void zefra_page_create(int width, int height, const char16_t* caption, int captionLength,
                        const char* background);
 // An input control at a box in CSS pixels: "textarea" or "button".
@@ -20,6 +20,8 @@ void zefra_page_add_control(const char* element, const char* name, int left, int
 // Text that the canvas paints, given to assistive technology at its box.
 void zefra_page_add_painted_text(const char* name, int left, int top, int width, int height,
                                  const char16_t* text, int textLength);
+// The window, built and painted, put on the page, with the focus in its first input control.
+void zefra_page_show();
 
 // The canvas, sized for the screen's pixels and filled with a colour; then what goes on it.
 void zefra_canvas_begin(const char* background);

@@ -12,6 +12,7 @@ mergeInto(LibraryManager.library, {
     canvas: null,
     questionBox: null,
     askButton: null,
+    firstControl: null,
     pressing: false,
     colourProbe: null,
     // The window's client size in CSS pixels, as the program gave it: read from here, not from
@@ -103,8 +104,9 @@ mergeInto(LibraryManager.library, {
       dialog.setAttribute('aria-labelledby', heading.id);
       dialog.setAttribute('aria-describedby', body.id);
       dialog.append(heading, body, ok);
-      // Inside the page's main part, as everything it shows is.
-      (ZefraPage.main || document.body).appendChild(dialog);
+      // Inside the page's main part, as everything it shows is, once the window is shown.
+      (ZefraPage.main && ZefraPage.main.isConnected ? ZefraPage.main : document.body)
+        .appendChild(dialog);
       dialog.showModal();
       ok.focus();
       return dialog;
@@ -136,12 +138,21 @@ mergeInto(LibraryManager.library, {
     form.appendChild(canvas);
     area.appendChild(form);
     main.append(heading, area);
-    document.body.appendChild(main);
+    // Built and painted apart from the document, then shown whole: the engine then styles and
+    // lays out the window once, not once for each step of building it.
     ZefraPage.main = main;
     ZefraPage.area = area;
     ZefraPage.form = form;
     ZefraPage.canvas = canvas;
+  },
+
+  zefra_page_show__deps: ['$ZefraPage'],
+  zefra_page_show: function () {
+    // Fitted while the document still holds only this script, which costs next to nothing.
     ZefraPage.fit();
+    document.body.appendChild(ZefraPage.main);
+    // The first input control, first in the tab order, takes the focus.
+    ZefraPage.firstControl.focus({ preventScroll: true });
     window.addEventListener('resize', ZefraPage.fit);
     ZefraPage.watchForRepaints();
   },
@@ -173,8 +184,7 @@ mergeInto(LibraryManager.library, {
       ZefraPage.askButton = control;
     }
     ZefraPage.form.appendChild(control);
-    // The first input control, first in the tab order, takes the focus.
-    if (!ZefraPage.form.contains(document.activeElement)) control.focus({ preventScroll: true });
+    ZefraPage.firstControl = ZefraPage.firstControl || control;
   },
 
   zefra_page_add_painted_text__deps: ['$ZefraPage'],
