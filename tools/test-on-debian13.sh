@@ -105,5 +105,5 @@ package_folder=$(mktemp -d "$root/root/package.XXXXXX")
 (cd build-ci && cpack -G DEB -B "$package_folder" >/dev/null)
 package=$(find "$package_folder" -maxdepth 1 -name 'zefra_*.deb' -print -quit)
 in_root env ZEFRA_DEB="${package#"$root"}" \
-    ctest --test-dir /root/zefra/build-ci -R '^zefra_install$' --output-on-failure
+    ctest --test-dir /root/zefra/build-ci -R '^zefra_install$' --verbose
 echo "=== Debian 13: done, the whole stage took $SECONDS s"
