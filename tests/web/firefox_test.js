@@ -8,7 +8,7 @@
 'use strict';
 
 const puppeteer = require('puppeteer-core');
-const { describeEngine, driverTab } = require('./cases');
+const { describeEngine, driverTab, until } = require('./cases');
 
 let browser;
 
@@ -29,11 +29,9 @@ async function setViewport(page, viewport) {
     await page.setViewport(viewport);
   } catch (error) {
     if (!error.message.includes('setScreenOrientationOverride')) throw error;
-    const size = () => page.evaluate(() => [innerWidth, innerHeight]).then(String);
-    for (let tries = 0; (await size()) !== `${viewport.width},${viewport.height}`; tries++) {
-      if (tries === 100) throw error;
-      await new Promise((resolve) => setTimeout(resolve, 20));
-    }
+    await until({ evaluate: (fn, arg) => page.evaluate(fn, arg) },
+      ([width, height]) => innerWidth === width && innerHeight === height,
+      [viewport.width, viewport.height], 'the viewport asked for');
   }
 }
 
