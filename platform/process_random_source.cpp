@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The process's generator: the next value of its sequence as a float in [0, 1).
 
 #include "platform/process_random_source.h"
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The process's one random generator, behind the oracle's RandomSource.
 
 #pragma once
 

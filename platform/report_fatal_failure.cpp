@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// Where every unhandled failure ends up: reported, then the process ends.
 
 #include "platform/report_fatal_failure.h"
 

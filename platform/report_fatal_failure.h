@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The fatal-failure path, and the hook through which a front end shows it.
 
 #pragma once
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The ask button on Qt: a push button that Enter presses too while it has the focus.
 
 #include "window/qt/ask_button.h"
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The ball, the inner disc and the "8", painted on Qt from the window's description.
 
 #include "window/qt/ball_painter.h"
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The fatal-failure box on Qt: an error message box, where there is an application to show it.
 
 #include "window/qt/fatal_failure_box.h"
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The free look-alikes Qt takes for the window's fonts where they are missing.
 
 #include "window/qt/font_substitutions.h"
 

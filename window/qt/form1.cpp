@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The Qt window: its controls built from the description, the ask command's view, the painting.
 
 #include "window/qt/form1.h"
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// What screen readers see of the Qt window and its message box.
 
 #include "window/qt/form1_accessible.h"
 

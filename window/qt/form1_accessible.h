@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// Accessibility on Qt: the window, its painted label and the message box.
 
 #pragma once
 

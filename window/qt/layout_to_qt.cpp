@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The window description's boxes, colours, fonts and texts in Qt's terms.
 
 #include "window/qt/layout_to_qt.h"
 

@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The window description in Qt's terms: logical pixels, palette colours, fonts and strings.
 
 #pragma once
-
-// The window description in Qt's terms: logical pixels, palette colours, fonts and strings.
 
 #include <QColor>
 #include <QFont>

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The program's entry on Linux: the generator, the application and the window, guarded.
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The message box's contents and layout, and how it is announced when it opens.
 
 #include "window/qt/message_box.h"
 

@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The program's message box on Qt: its own small dialog, so that nothing depends on the inner
+// workings of a toolkit's box.
 
 #pragma once
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The program's icon on Qt, from the pixels generated at build time.
 
 #include "window/qt/program_icon.h"
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The question box on Qt: its wrapping, its exact text, and pasting long words quickly.
 
 #include "window/qt/question_box.h"
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// Finding words too long to wrap at word boundaries, for the question box and the message box.
 
 #pragma once
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The ball, the inner disc and the "8", painted on the page's canvas from the description.
 
 #include "window/web/ball_painter.h"
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The fatal-failure box on the page.
 
 #include "window/web/fatal_failure_box.h"
 

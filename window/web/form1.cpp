@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The window as a page: its elements built from the description, and the ask command's view.
 
 #include "window/web/form1.h"
 

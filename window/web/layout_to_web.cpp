@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The window description's colours and fonts in CSS terms.
 
 #include "window/web/layout_to_web.h"
 

@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
-
 // The program's entry on a page: the generator, once per page load and never seeded, and the
 // window. The page keeps the program alive after main returns and calls back into it.
 #include <emscripten/emscripten.h>

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The page's functions in JavaScript that the web front end calls.
 
 #pragma once
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The ball, the inner disc and the "8", painted with GDI from the window's description.
 
 #include "window/win32/ball_painter.h"
 

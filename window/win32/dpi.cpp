@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// Screen resolution on every Windows version: per monitor where the system has it.
 
 #include "window/win32/dpi.h"
 

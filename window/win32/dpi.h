@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The screen resolution a window is shown at, and a window's size for it.
 
 #pragma once
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The Win32 window: its controls built from the description, its messages, the ask command's view.
 
 #include "window/win32/form1.h"
 

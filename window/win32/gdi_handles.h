@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// GDI objects owned for their lifetime, and selections undone at the end of a scope.
 
 #pragma once
 

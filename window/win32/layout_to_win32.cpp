@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The window description's boxes, colours, fonts and texts in Win32 terms.
 
 #include "window/win32/layout_to_win32.h"
 

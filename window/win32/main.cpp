@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The program's entry on Windows: the generator, the window and a plain message loop, guarded.
 
 #include <windows.h>
 

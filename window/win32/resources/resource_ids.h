@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The resource numbers shared by the resource script and the code.
 
 #pragma once
 
