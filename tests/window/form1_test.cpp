@@ -276,7 +276,7 @@ class Form1Test : public QObject {
     }
 
     void echoesAnyQuestionUnchanged() {
-        testing::ScriptedSource echoes(std::vector<float>(3, 21.5f / 30));
+        testing::ScriptedSource echoes(std::vector<float>(5, 21.5f / 30));
         const Shown shown = Show(echoes);
         shown.text1->moveCursor(QTextCursor::End);
         QTest::keyClicks(shown.text1, QStringLiteral(" Will it rain?"));
@@ -296,6 +296,13 @@ class Form1Test : public QObject {
         seen = Click(shown);
         QCOMPARE(seen[0].text, odd);
         QCOMPARE(shown.form->GetQuestionText(), Text());
+        // A question that starts with a byte-order mark, or its byte-swapped twin.
+        for (const char16_t mark : {u'\uFEFF', u'\uFFFE'}) {
+            const QString marked = QChar(mark) + QStringLiteral("abc");
+            shown.text1->setPlainText(marked);
+            seen = Click(shown);
+            QCOMPARE(seen[0].text, marked);
+        }
 
         // A pasted megabyte without a break still fits on the screen with its OK button
         // reachable.

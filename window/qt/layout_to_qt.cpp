@@ -39,12 +39,14 @@ QFont FontOf(const layout::Font& font) {
     return result;
 }
 
+// Both copy the code units as they are: a conversion from UTF-16 "data" would read a leading
+// byte-order mark as an instruction, and drop it or swap every byte after it.
 QString ToQString(TextView text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+    return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
 }
 
 Text FromQString(const QString& text) {
-    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+    return text.toStdU16String();
 }
 
 }  // namespace zefra::qt
