@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -48,7 +49,13 @@ class RecordingView final : public QuestionView {
         Record(u"set:" + Text(text));
         box_ = {Text(text)};
     }
-    void ShowMessage(TextView text) override { Record(u"show:" + Text(text)); }
+    void ShowMessage(TextView text) override {
+        Record(u"show:" + Text(text));
+        if (whileShown) whileShown();
+    }
+
+    // What happens while the message box is up, such as another click of the ask button.
+    std::function<void()> whileShown;
 
     const std::vector<Text>& calls() const { return calls_; }
     const Text& box() const { return box_.front(); }

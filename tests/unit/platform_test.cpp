@@ -1,17 +1,19 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
-// The process's generator, the fatal-failure path and the guarded click.
+// The process's generator, the fatal-failure path, the guarded run and the ask button's clicks.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
 #include <string_view>
 #include <variant>
 
 #include "first_replies.h"
 #include "oracle_fakes.h"
-#include "platform/answer_click.h"
+#include "platform/ask_click_handler.h"
+#include "platform/guarded_run.h"
 #include "platform/process_random_source.h"
 #include "platform/report_fatal_failure.h"
 
@@ -72,30 +74,67 @@ TEST(ReportFatalFailureDeathTest, ReportsOnStandardErrorAndEndsTheProcess) {
     SetFatalFailurePresenter(nullptr);
 }
 
-TEST(AnswerClickDeathTest, AFailureThatEscapesTheAskCommandEndsTheProgram) {
+TEST(AskClickHandlerDeathTest, AFailureThatEscapesTheAskCommandEndsTheProgram) {
     ProcessRandomSource source;
-    AnswerIndex last = 0;
     testing::RecordingView failingRead({u"Q"}, 0);
-    EXPECT_EXIT(AnswerClick(failingRead, source, last), ::testing::ExitedWithCode(1),
+    EXPECT_EXIT(AskClickHandler(failingRead, source).Click(), ::testing::ExitedWithCode(1),
                 "fatal failure: question view failed");
 
     testing::ScriptedSource broken({std::nanf("")});
     testing::RecordingView view({u"Q"});
-    EXPECT_EXIT(AnswerClick(view, broken, last), ::testing::ExitedWithCode(1),
+    EXPECT_EXIT(AskClickHandler(view, broken).Click(), ::testing::ExitedWithCode(1),
                 "fatal failure: random source gave .*, outside \\[0, 1\\)");
 
     struct NotAnException {};
     struct ThrowingSource final : RandomSource {
         float NextUnit() override { throw NotAnException{}; }
     } strange;
-    EXPECT_EXIT(AnswerClick(view, strange, last), ::testing::ExitedWithCode(1),
-                "fatal failure: unknown failure");
+    EXPECT_EXIT(AskClickHandler(view, strange).Click(), ::testing::ExitedWithCode(1),
+                "fatal failure: an unknown failure");
+}
 
-    // A click that succeeds returns normally.
-    AnswerClick(view, source, last);
-    EXPECT_EQ(view.calls().back(), u"set:");
+[[gnu::noinline]] void Fail(const char* what) {
+    throw std::runtime_error(what);
+}
+
+TEST(RunGuardedDeathTest, EveryUnhandledFailureEndsInTheFatalFailurePath) {
+    EXPECT_EQ(RunGuarded([] { return 7; }), 7);
+    EXPECT_EXIT(RunGuarded([]() -> int { throw std::runtime_error("no window"); }),
+                ::testing::ExitedWithCode(1), "fatal failure: no window\n$");
+    EXPECT_EXIT(RunGuarded([]() -> int { throw 42; }), ::testing::ExitedWithCode(1),
+                "fatal failure: an unknown failure\n$");
+    // std::terminate, from anywhere once the guard runs: here, a failure leaving a noexcept call.
+    EXPECT_EXIT(RunGuarded([] {
+                    []() noexcept { Fail("escaped"); }();
+                    return 0;
+                }),
+                ::testing::ExitedWithCode(1), "fatal failure: escaped\n$");
+    EXPECT_EXIT(RunGuarded([]() -> int { std::terminate(); }), ::testing::ExitedWithCode(1),
+                "fatal failure: the program was ended by a failure that nothing handled\n$");
 }
 #endif
+
+TEST(AskClickHandler, AClickWhileOneIsBeingHandledIsIgnored) {
+    testing::ScriptedSource source({0.0f, 0.5f});
+    testing::RecordingView view({u"Q"});
+    AskClickHandler handler(view, source);
+    bool nestedClickHandled = true;
+    int shown = 0;
+    view.whileShown = [&] {
+        if (shown++ == 0) nestedClickHandled = handler.Click();
+    };
+    EXPECT_TRUE(handler.Click());
+    EXPECT_FALSE(nestedClickHandled);
+    EXPECT_EQ(source.taken(), 1U);
+    EXPECT_EQ(view.calls(), (std::vector<Text>{u"get", u"show:Of course!", u"set:"}));
+    EXPECT_EQ(handler.lastAnswerIndex(), 0);
+
+    // Once the first is done, the next click is handled as usual.
+    view.whileShown = nullptr;
+    view.SetQuestionText(u"Again?");
+    EXPECT_TRUE(handler.Click());
+    EXPECT_EQ(handler.lastAnswerIndex(), 15);
+}
 
 }  // namespace
 }  // namespace zefra

@@ -6,7 +6,6 @@
 
 #include <QPainter>
 
-#include "platform/answer_click.h"
 #include "window/qt/ask_button.h"
 #include "window/qt/ball_painter.h"
 #include "window/qt/layout_to_qt.h"
@@ -15,13 +14,12 @@
 
 namespace zefra::qt {
 
-Form1::Form1(RandomSource& source, QWidget* parent) : QWidget(parent), source_(source) {
+Form1::Form1(RandomSource& source, QWidget* parent) : QWidget(parent), askClicks_(*this, source) {
     setWindowTitle(ToQString(layout::kForm1.caption));
     resize(layout::TwipsToPixels(layout::kForm1.clientWidth),
            layout::TwipsToPixels(layout::kForm1.clientHeight));
     BuildControls();
-    connect(command1_, &QPushButton::clicked, this,
-            [this] { AnswerClick(*this, source_, lastAnswerIndex_); });
+    connect(command1_, &QPushButton::clicked, this, [this] { askClicks_.Click(); });
 }
 
 void Form1::BuildControls() {

@@ -6,9 +6,8 @@
 
 #include <QWidget>
 
-#include "oracle/answer_table.h"
 #include "oracle/question_view.h"
-#include "oracle/random_source.h"
+#include "platform/ask_click_handler.h"
 
 class QPushButton;
 
@@ -32,8 +31,7 @@ class Form1 final : public QWidget, public QuestionView {
   private:
     void BuildControls();
 
-    RandomSource& source_;
-    AnswerIndex lastAnswerIndex_ = 0;
+    AskClickHandler askClicks_;
     QuestionBox* text1_ = nullptr;
     QPushButton* command1_ = nullptr;
 };

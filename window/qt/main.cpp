@@ -4,8 +4,8 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <exception>
 
+#include "platform/guarded_run.h"
 #include "platform/process_random_source.h"
 #include "platform/report_fatal_failure.h"
 #include "window/qt/fatal_failure_box.h"
@@ -16,25 +16,26 @@
 #include "window/qt/program_icon.h"
 
 int main(int argc, char* argv[]) {
-    zefra::ProcessRandomSource source;
+    // Guarded twice: the inner run reports a failure of the window while the application, which
+    // shows the fatal box, is still there; the outer one whatever fails before or after it.
+    return zefra::RunGuarded([argc, argv] {
+        zefra::ProcessRandomSource source;
 
-    // The program takes no command line, so Qt is not shown the arguments either (it would
-    // act on some, such as -style or -reverse).
-    int qtArgc = argc > 0 ? 1 : 0;
-    QApplication app(qtArgc, argv);
-    QApplication::setApplicationName(zefra::qt::ToQString(zefra::layout::kApplicationTitle));
-    QApplication::setDesktopFileName(QStringLiteral(ZEFRA_APP_ID));
-    QApplication::setWindowIcon(zefra::qt::ProgramIcon());
-    zefra::qt::InstallFontSubstitutions();
-    QAccessible::installFactory(&zefra::qt::Form1AccessibleFactory);
-    zefra::SetFatalFailurePresenter(&zefra::qt::ShowFatalFailureBox);
+        // The program takes no command line, so Qt is not shown the arguments either (it would
+        // act on some, such as -style or -reverse).
+        int qtArgc = argc > 0 ? 1 : 0;
+        QApplication app(qtArgc, argv);
+        QApplication::setApplicationName(zefra::qt::ToQString(zefra::layout::kApplicationTitle));
+        QApplication::setDesktopFileName(QStringLiteral(ZEFRA_APP_ID));
+        QApplication::setWindowIcon(zefra::qt::ProgramIcon());
+        zefra::qt::InstallFontSubstitutions();
+        QAccessible::installFactory(&zefra::qt::Form1AccessibleFactory);
+        zefra::SetFatalFailurePresenter(&zefra::qt::ShowFatalFailureBox);
 
-    // A failure while the window is being built is reported like any other.
-    try {
-        zefra::qt::Form1 form1(source);
-        form1.show();
-        return QApplication::exec();
-    } catch (const std::exception& failure) {
-        zefra::ReportFatalFailure(failure.what());
-    }
+        return zefra::RunGuarded([&source] {
+            zefra::qt::Form1 form1(source);
+            form1.show();
+            return QApplication::exec();
+        });
+    });
 }

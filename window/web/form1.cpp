@@ -6,7 +6,6 @@
 
 #include <stdexcept>
 
-#include "platform/answer_click.h"
 #include "window/web/ball_painter.h"
 #include "window/web/layout_to_web.h"
 #include "window/web/page.h"
@@ -29,7 +28,7 @@ void AddControl(const char* element, const layout::Control& control, TextView te
 
 }  // namespace
 
-Form1::Form1(RandomSource& source) : source_(source) {
+Form1::Form1(RandomSource& source) : askClicks_(*this, source) {
     const layout::Form& form = layout::kForm1;
     zefra_page_create(layout::TwipsToPixels(form.clientWidth),
                       layout::TwipsToPixels(form.clientHeight), form.caption.data(),
@@ -52,7 +51,7 @@ Form1::Form1(RandomSource& source) : source_(source) {
 }
 
 void Form1::PressAsk() {
-    AnswerClick(*this, source_, lastAnswerIndex_);
+    askClicks_.Click();
 }
 
 void Form1::Paint() {

@@ -4,9 +4,8 @@
 
 #pragma once
 
-#include "oracle/answer_table.h"
 #include "oracle/question_view.h"
-#include "oracle/random_source.h"
+#include "platform/ask_click_handler.h"
 
 namespace zefra::web {
 
@@ -29,8 +28,7 @@ class Form1 final : public QuestionView {
     void ShowMessage(TextView text) override;
 
   private:
-    RandomSource& source_;
-    AnswerIndex lastAnswerIndex_ = 0;
+    AskClickHandler askClicks_;
 };
 
 }  // namespace zefra::web

@@ -4,8 +4,7 @@
 // window. The page keeps the program alive after main returns and calls back into it.
 #include <emscripten/emscripten.h>
 
-#include <exception>
-
+#include "platform/guarded_run.h"
 #include "platform/process_random_source.h"
 #include "platform/report_fatal_failure.h"
 #include "window/web/fatal_failure_box.h"
@@ -31,13 +30,11 @@ EMSCRIPTEN_KEEPALIVE void zefra_paint() {
 }
 
 int main() {
-    static zefra::ProcessRandomSource source;
-    zefra::SetFatalFailurePresenter(&zefra::web::ShowFatalFailureBox);
-    try {
+    return zefra::RunGuarded([] {
+        static zefra::ProcessRandomSource source;
+        zefra::SetFatalFailurePresenter(&zefra::web::ShowFatalFailureBox);
         static zefra::web::Form1 window(source);
         form1 = &window;
-    } catch (const std::exception& failure) {
-        zefra::ReportFatalFailure(failure.what());
-    }
-    return 0;
+        return 0;
+    });
 }

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/answer_click.h"
 #include "window/win32/ball_painter.h"
 #include "window/win32/dpi.h"
 #include "window/win32/layout_to_win32.h"
@@ -55,7 +54,7 @@ SIZE ClientSize(int dpi) {
 
 }  // namespace
 
-Form1::Form1(HINSTANCE instance, RandomSource& source) : source_(source) {
+Form1::Form1(HINSTANCE instance, RandomSource& source) : askClicks_(*this, source) {
     RegisterWindowClass(instance, &WindowProcedure);
     const std::wstring caption = ToWide(layout::kForm1.caption);
     const SIZE size = WindowSizeFor(ClientSize(DpiOf(nullptr)), kStyle, kExStyle, DpiOf(nullptr));
@@ -184,7 +183,7 @@ LRESULT Form1::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
     switch (message) {
         case WM_COMMAND:
             if (LOWORD(wParam) == ControlId(kCommand1) && HIWORD(wParam) == BN_CLICKED) {
-                AnswerClick(*this, source_, lastAnswerIndex_);
+                askClicks_.Click();
                 return 0;
             }
             break;

@@ -9,9 +9,8 @@
 #include <array>
 #include <vector>
 
-#include "oracle/answer_table.h"
 #include "oracle/question_view.h"
-#include "oracle/random_source.h"
+#include "platform/ask_click_handler.h"
 #include "window/form1_layout.h"
 #include "window/win32/gdi_handles.h"
 
@@ -45,8 +44,7 @@ class Form1 final : public QuestionView {
     // Places the controls and makes their fonts for a resolution.
     void ApplyDpi(int dpi);
 
-    RandomSource& source_;
-    AnswerIndex lastAnswerIndex_ = 0;
+    AskClickHandler askClicks_;
     HWND window_ = nullptr;
     int dpi_ = 96;
     // Per control of the description, in its order: the child window, if it is one, and font.

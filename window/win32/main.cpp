@@ -4,8 +4,7 @@
 
 #include <windows.h>
 
-#include <exception>
-
+#include "platform/guarded_run.h"
 #include "platform/process_random_source.h"
 #include "platform/report_fatal_failure.h"
 #include "window/win32/fatal_failure_box.h"
@@ -30,13 +29,11 @@ int RunMessageLoop(zefra::win32::Form1& form1) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand) {
-    zefra::ProcessRandomSource source;
-    zefra::SetFatalFailurePresenter(&zefra::win32::ShowFatalFailureBox);
-    try {
+    return zefra::RunGuarded([instance, showCommand] {
+        zefra::ProcessRandomSource source;
+        zefra::SetFatalFailurePresenter(&zefra::win32::ShowFatalFailureBox);
         zefra::win32::Form1 form1(instance, source);
         form1.Show(showCommand);
         return RunMessageLoop(form1);
-    } catch (const std::exception& failure) {
-        zefra::ReportFatalFailure(failure.what());
-    }
+    });
 }
