@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
-
-#pragma once
-
 // The main window as data: its caption, its client size and its controls from back to front.
 // Every front end builds its window from this and from nothing else; all boxes are in twips.
+
+#pragma once
 
 #include <array>
 #include <cstddef>
@@ -116,6 +115,28 @@ constexpr std::size_t IndexOfControl(std::string_view name) {
     }
     throw "no such control";
 }
+
+// The question box and the ask button: every front end finds them by these names.
+inline constexpr std::size_t kText1 = IndexOfControl("Text1");
+inline constexpr std::size_t kCommand1 = IndexOfControl("Command1");
+
+constexpr bool DrawsText(ControlKind kind) {
+    return kind == ControlKind::kLabel || kind == ControlKind::kTextBox ||
+           kind == ControlKind::kPushButton;
+}
+
+// What the front ends take for granted when they build the window: every control that draws
+// text has a font, and the only input controls are Text1, a text box, and Command1, a button.
+constexpr bool FrontEndsCanBuildTheWindow() {
+    for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
+        const Control& control = kForm1Controls[i];
+        if (DrawsText(control.kind) && !control.font) return false;
+        if ((control.kind == ControlKind::kTextBox) != (i == kText1)) return false;
+        if ((control.kind == ControlKind::kPushButton) != (i == kCommand1)) return false;
+    }
+    return true;
+}
+static_assert(FrontEndsCanBuildTheWindow());
 
 // The name assistive technology gives a control.
 constexpr std::u16string_view AccessibleNameOf(const Control& control) {

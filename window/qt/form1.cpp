@@ -25,12 +25,13 @@ Form1::Form1(RandomSource& source, QWidget* parent) : QWidget(parent), askClicks
 void Form1::BuildControls() {
     QWidget* previousInTabOrder = nullptr;
     // The description lists the controls back to front and in tab order alike.
-    for (const layout::Control& control : layout::kForm1Controls) {
+    for (std::size_t i = 0; i < layout::kForm1Controls.size(); ++i) {
+        const layout::Control& control = layout::kForm1Controls[i];
         QWidget* widget = nullptr;
-        if (control.kind == layout::ControlKind::kTextBox) {
+        if (i == layout::kText1) {
             widget = text1_ =
                 new QuestionBox(ToQString(layout::WithLineFeedBreaks(control.text)), this);
-        } else if (control.kind == layout::ControlKind::kPushButton) {
+        } else if (i == layout::kCommand1) {
             widget = command1_ = new AskButton(ToQString(control.text), this);
         } else {
             continue;  // painted by the window itself

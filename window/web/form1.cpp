@@ -34,10 +34,11 @@ Form1::Form1(RandomSource& source) : askClicks_(*this, source) {
                       layout::TwipsToPixels(form.clientHeight), form.caption.data(),
                       Length(form.caption), CssColourOf(form.background));
     // Back to front, which is also the tab order of the input controls.
-    for (const layout::Control& control : layout::kForm1Controls) {
-        if (control.kind == layout::ControlKind::kTextBox) {
+    for (std::size_t i = 0; i < layout::kForm1Controls.size(); ++i) {
+        const layout::Control& control = layout::kForm1Controls[i];
+        if (i == layout::kText1) {
             AddControl("textarea", control, layout::WithLineFeedBreaks(control.text));
-        } else if (control.kind == layout::ControlKind::kPushButton) {
+        } else if (i == layout::kCommand1) {
             AddControl("button", control, control.text);
         } else if (control.kind == layout::ControlKind::kLabel) {
             const std::u16string_view name = layout::AccessibleNameOf(control);

@@ -27,8 +27,8 @@ int ControlId(std::size_t index) {
 }
 
 constexpr std::size_t kLabel1 = layout::IndexOfControl("Label1");
-constexpr std::size_t kText1 = layout::IndexOfControl("Text1");
-constexpr std::size_t kCommand1 = layout::IndexOfControl("Command1");
+using layout::kCommand1;
+using layout::kText1;
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
@@ -81,7 +81,7 @@ void Form1::CreateControls(HINSTANCE instance) {
         const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(i)));
         constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
         HWND child = nullptr;
-        if (control.kind == layout::ControlKind::kTextBox) {
+        if (i == kText1) {
             // Screen readers name a text box after the static text created just before it; this
             // one is never shown, the way a hidden label names a field on a web page.
             if (CreateWindowExW(0, L"STATIC", ToWide(layout::AccessibleNameOf(control)).c_str(),
@@ -94,7 +94,7 @@ void Form1::CreateControls(HINSTANCE instance) {
                                     kChild | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0, 0, 0,
                                     0, window_, id, instance, nullptr);
             if (child != nullptr) SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // no limit
-        } else if (control.kind == layout::ControlKind::kPushButton) {
+        } else if (i == kCommand1) {
             child = CreateWindowExW(0, L"BUTTON", text.c_str(), kChild | BS_PUSHBUTTON, 0, 0, 0, 0,
                                     window_, id, instance, nullptr);
         } else {
