@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -22,6 +21,7 @@
 #include "platform/process_random_source.h"
 #include "window/qt/font_substitutions.h"
 #include "window/qt/form1.h"
+#include "window/qt/message_box.h"
 
 namespace {
 
@@ -35,10 +35,10 @@ class BoxWatcher final : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* box = qobject_cast<QMessageBox*>(watched);
+        auto* box = qobject_cast<zefra::qt::MessageBox*>(watched);
         if (box != nullptr && event->type() == QEvent::Paint && paintedAt < 0) {
             paintedAt = clock.nsecsElapsed();
-            QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
+            QTimer::singleShot(0, box, [box] { box->OkButton()->click(); });
         }
         return false;
     }

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -38,12 +40,28 @@ struct SeenBox {
     QString questionMeanwhile;
 };
 
-QString BoxText(const QMessageBox& box) {
+// The program's message box or the fatal-failure box: what it shows, and its OK button.
+QString BoxText(const QDialog& box) {
     if (const auto* area = box.findChild<QPlainTextEdit*>(QStringLiteral("zefra_message_text"));
         area != nullptr && area->isVisible()) {
         return area->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
     }
-    return box.text();
+    if (const auto* message = qobject_cast<const QMessageBox*>(&box)) return message->text();
+    return box.findChild<QLabel*>()->text();
+}
+
+QPushButton* OkButtonOf(const QDialog& box) {
+    for (QPushButton* button : box.findChildren<QPushButton*>()) {
+        if (button->text().remove(u'&') == QStringLiteral("OK")) return button;
+    }
+    return nullptr;
+}
+
+bool ShowsAnIcon(const QDialog& box) {
+    const auto labels = box.findChildren<QLabel*>();
+    return std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
+        return label->isVisible() && !label->pixmap().isNull();
+    });
 }
 
 // Runs the action; each message box that comes up meanwhile is described and then dismissed,
@@ -52,13 +70,14 @@ std::vector<SeenBox> DismissingBoxes(QWidget& form, const std::function<void()>&
     std::vector<SeenBox> seen;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (box == nullptr || !box->isVisible()) return;
-        const QAbstractButton* ok = box->button(QMessageBox::Ok);
+        QPushButton* ok = OkButtonOf(*box);
         const QRect screen = box->screen()->availableGeometry();
-        seen.push_back({box->windowTitle(), BoxText(*box), static_cast<int>(box->buttons().size()),
-                        box->defaultButton() == ok, box->icon() != QMessageBox::NoIcon,
-                        screen.contains(box->frameGeometry()) && ok->isVisible(),
+        seen.push_back({box->windowTitle(), BoxText(*box),
+                        static_cast<int>(box->findChildren<QPushButton*>().size()),
+                        ok != nullptr && ok->isDefault(), ShowsAnIcon(*box),
+                        screen.contains(box->frameGeometry()) && ok != nullptr && ok->isVisible(),
                         form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText()});
         switch (seen.size() % 3) {
             case 0:
@@ -68,7 +87,7 @@ std::vector<SeenBox> DismissingBoxes(QWidget& form, const std::function<void()>&
                 QTest::keyClick(box, Qt::Key_Escape);
                 break;
             default:
-                box->button(QMessageBox::Ok)->click();
+                ok->click();
                 break;
         }
     });

@@ -18,6 +18,8 @@ class QuestionBox;
 // The program's one window: the ball it paints itself, the question box and the ask button.
 // It is the ask command's view of the question box and its message boxes.
 class Form1 final : public QWidget, public QuestionView {
+    Q_OBJECT
+
   public:
     explicit Form1(RandomSource& source, QWidget* parent = nullptr);
 

@@ -5,10 +5,12 @@
 #include "window/qt/form1_accessible.h"
 
 #include <QAccessibleWidget>
+#include <QPointer>
 #include <QWidget>
 
 #include "window/qt/form1.h"
 #include "window/qt/layout_to_qt.h"
+#include "window/qt/message_box.h"
 
 namespace zefra::qt {
 namespace {
@@ -19,7 +21,7 @@ class PaintedLabelAccessible final : public QAccessibleInterface {
     PaintedLabelAccessible(QWidget* form, const layout::Control& label)
         : form_(form), label_(label) {}
 
-    bool isValid() const override { return form_ != nullptr; }
+    bool isValid() const override { return !form_.isNull(); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return form_->windowHandle(); }
     QAccessibleInterface* parent() const override {
@@ -46,7 +48,8 @@ class PaintedLabelAccessible final : public QAccessibleInterface {
     }
 
   private:
-    QWidget* form_;
+    // Cleared when the window goes, so that the label is no longer valid either.
+    QPointer<QWidget> form_;
     const layout::Control& label_;
 };
 
@@ -90,8 +93,12 @@ class Form1Accessible final : public QAccessibleWidget {
 
 }  // namespace
 
-QAccessibleInterface* Form1AccessibleFactory(const QString& /*className*/, QObject* object) {
-    if (auto* form = dynamic_cast<Form1*>(object)) return new Form1Accessible(form);
+QAccessibleInterface* AccessibleFactory(const QString& /*className*/, QObject* object) {
+    if (auto* form = qobject_cast<Form1*>(object)) return new Form1Accessible(form);
+    // Announced when it opens, and named by its title, like any message box.
+    if (auto* box = qobject_cast<MessageBox*>(object)) {
+        return new QAccessibleWidget(box, QAccessible::AlertMessage);
+    }
     return nullptr;
 }
 

@@ -10,8 +10,9 @@ class QString;
 
 namespace zefra::qt {
 
-// Makes Form1 known to assistive technology as a frame with its caption, whose children are
-// its controls and the "8" it paints (a label that has no widget of its own).
-QAccessibleInterface* Form1AccessibleFactory(const QString& className, QObject* object);
+// Makes the program's windows known to assistive technology: Form1 as a frame with its caption,
+// whose children are its controls and the "8" it paints (a label that has no widget of its
+// own), and the message box as an alert named by its title.
+QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object);
 
 }  // namespace zefra::qt

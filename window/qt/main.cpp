@@ -29,7 +29,7 @@ int main(int argc, char* argv[]) {
         QApplication::setDesktopFileName(QStringLiteral(ZEFRA_APP_ID));
         QApplication::setWindowIcon(zefra::qt::ProgramIcon());
         zefra::qt::InstallFontSubstitutions();
-        QAccessible::installFactory(&zefra::qt::Form1AccessibleFactory);
+        QAccessible::installFactory(&zefra::qt::AccessibleFactory);
         zefra::SetFatalFailurePresenter(&zefra::qt::ShowFatalFailureBox);
 
         return zefra::RunGuarded([&source] {

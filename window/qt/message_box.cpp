@@ -4,15 +4,14 @@
 
 #include "window/qt/message_box.h"
 
-#include <QGridLayout>
+#include <QAccessible>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextDocument>
+#include <QVBoxLayout>
 
 #include "window/qt/layout_to_qt.h"
 #include "window/qt/text_runs.h"
@@ -30,22 +29,19 @@ bool FitsInALabel(const QString& text) {
            !HasWordLongerThan(text, kLongestUnbrokenRun);
 }
 
-// Puts a read-only scrolling text area where the box's label stands, sized to the screen.
-void ShowInScrollingArea(QMessageBox& box, const QString& text) {
-    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    auto* grid = qobject_cast<QGridLayout*>(box.layout());
-    if (label == nullptr || grid == nullptr) {
-        box.setText(text);  // the box's inner layout changed: fall back to the plain label
-        return;
-    }
-    int row = 0;
-    int column = 0;
-    int rowSpan = 0;
-    int columnSpan = 0;
-    grid->getItemPosition(grid->indexOf(label), &row, &column, &rowSpan, &columnSpan);
-    label->hide();
+QWidget* MakeLabel(QWidget* box, const QString& text) {
+    auto* label = new QLabel(text, box);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Wide enough that a short reply stands on one line, as in any message box.
+    label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 24);
+    return label;
+}
 
-    auto* area = new QPlainTextEdit(&box);
+// A read-only scrolling text area, sized to the screen.
+QWidget* MakeScrollingArea(QWidget* box, const QString& text) {
+    auto* area = new QPlainTextEdit(box);
     area->setObjectName(QStringLiteral("zefra_message_text"));
     area->setReadOnly(true);
     area->setFrameShape(QFrame::NoFrame);
@@ -54,7 +50,7 @@ void ShowInScrollingArea(QMessageBox& box, const QString& text) {
     area->viewport()->setAutoFillBackground(false);
     area->setAccessibleName(QStringLiteral("Message"));
     const QScreen* screen =
-        box.screen() != nullptr ? box.screen() : QGuiApplication::primaryScreen();
+        box->screen() != nullptr ? box->screen() : QGuiApplication::primaryScreen();
     const QSize available = screen != nullptr ? screen->availableSize() : QSize(800, 600);
     // Sized before it takes the text: laying out a long text is what takes the time, so it is
     // done once, at the final width.
@@ -62,27 +58,35 @@ void ShowInScrollingArea(QMessageBox& box, const QString& text) {
                        std::min(400, available.height() / 2));
     // The scroll bar stays, so that the width, and with it the layout, never changes.
     area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    area->document()->setPlainText(text);
-    grid->addWidget(area, row, column, rowSpan, columnSpan);
+    area->setPlainText(text);
+    return area;
 }
 
 }  // namespace
 
+MessageBox::MessageBox(QWidget* parent, const QString& text) : QDialog(parent), text_(text) {
+    setWindowTitle(ToQString(layout::kApplicationTitle));
+    setWindowModality(Qt::ApplicationModal);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(FitsInALabel(text) ? MakeLabel(this, text) : MakeScrollingArea(this, text));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->setCenterButtons(true);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    ok_->setIcon(QIcon());  // some styles put a picture on it
+    ok_->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+}
+
+void MessageBox::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    QAccessibleEvent opened(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&opened);
+}
+
 void ShowMessageBox(QWidget* parent, const QString& text) {
-    QMessageBox box(parent);
-    box.setWindowTitle(ToQString(layout::kApplicationTitle));
-    box.setIcon(QMessageBox::NoIcon);
-    box.setTextFormat(Qt::PlainText);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.button(QMessageBox::Ok)->setIcon(QIcon());  // some styles put a picture on it
-    box.setEscapeButton(QMessageBox::Ok);
-    box.setWindowModality(Qt::ApplicationModal);
-    if (FitsInALabel(text)) {
-        box.setText(text);
-    } else {
-        ShowInScrollingArea(box, text);
-    }
+    MessageBox box(parent, text);
     box.exec();
 }
 

@@ -5,16 +5,35 @@
 
 #pragma once
 
+#include <QDialog>
 #include <QString>
 
-class QWidget;
+class QPushButton;
 
 namespace zefra::qt {
 
-// The program's message box: captioned with the application title, one OK button that is the
-// default, no icon, modal to the application. The text is shown as plain text, exactly as given;
-// a text too long for a box on the screen is shown in a scrolling area instead. Returns once the
-// box is dismissed, however that happened.
+// Captioned with the application title, the text as plain text exactly as given, one OK button
+// that is the default (Enter, Escape and OK all close it), no icon, modal to the application.
+// A text too long for a box on the screen is shown in a scrolling area instead of a label.
+// Screen readers are told of it as an alert, whose name is the title.
+class MessageBox final : public QDialog {
+    Q_OBJECT
+
+  public:
+    MessageBox(QWidget* parent, const QString& text);
+
+    const QString& Text() const { return text_; }
+    QPushButton* OkButton() const { return ok_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QString text_;
+    QPushButton* ok_ = nullptr;
+};
+
+// Shows the text in a message box and returns once it is dismissed, however that happened.
 void ShowMessageBox(QWidget* parent, const QString& text);
 
 }  // namespace zefra::qt
