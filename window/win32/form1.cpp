@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/guarded_run.h"
 #include "window/win32/ball_painter.h"
 #include "window/win32/dpi.h"
 #include "window/win32/layout_to_win32.h"
@@ -39,8 +40,8 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.hIconSm = static_cast<HICON>(
         LoadImageW(instance, MAKEINTRESOURCEW(ZEFRA_PROGRAM_ICON), IMAGE_ICON,
                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(SystemColourOf(layout::kForm1.background));
     windowClass.lpszClassName = kWindowClass;
     if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         throw std::runtime_error("the main window's class could not be registered");
@@ -57,24 +58,27 @@ SIZE ClientSize(int dpi) {
 Form1::Form1(HINSTANCE instance, RandomSource& source) : askClicks_(*this, source) {
     RegisterWindowClass(instance, &WindowProcedure);
     const std::wstring caption = ToWide(layout::kForm1.caption);
-    const SIZE size = WindowSizeFor(ClientSize(DpiOf(nullptr)), kStyle, kExStyle, DpiOf(nullptr));
-    window_ = CreateWindowExW(kExStyle, kWindowClass, caption.c_str(), kStyle, CW_USEDEFAULT,
-                              CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, this);
-    if (window_ == nullptr) throw std::runtime_error("the main window could not be created");
+    window_.reset(CreateWindowExW(kExStyle, kWindowClass, caption.c_str(), kStyle, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                  instance, this));
+    if (!window_) throw std::runtime_error("the main window could not be created");
     CreateControls(instance);
-    ApplyDpi(DpiOf(window_));
-}
-
-Form1::~Form1() {
-    if (window_ != nullptr) DestroyWindow(window_);
+    // Sized once it exists, at the resolution of the monitor it went to, which is also the one
+    // its controls are laid out for.
+    const int dpi = DpiOf(window_.get());
+    const SIZE size = WindowSizeFor(ClientSize(dpi), kStyle, kExStyle, dpi);
+    SetWindowPos(window_.get(), nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ApplyDpi(dpi);
 }
 
 void Form1::Show(int showCommand) {
-    ShowWindow(window_, showCommand);
-    UpdateWindow(window_);
+    ShowWindow(window_.get(), showCommand);
+    UpdateWindow(window_.get());
 }
 
 void Form1::CreateControls(HINSTANCE instance) {
+    HWND parent = window_.get();
     for (std::size_t i = 0; i < layout::kForm1Controls.size(); ++i) {
         const layout::Control& control = layout::kForm1Controls[i];
         const std::wstring text = ToWide(control.text);
@@ -85,18 +89,18 @@ void Form1::CreateControls(HINSTANCE instance) {
             // Screen readers name a text box after the static text created just before it; this
             // one is never shown, the way a hidden label names a field on a web page.
             if (CreateWindowExW(0, L"STATIC", ToWide(layout::AccessibleNameOf(control)).c_str(),
-                                WS_CHILD | SS_LEFT, 0, 0, 0, 0, window_, nullptr, instance,
+                                WS_CHILD | SS_LEFT, 0, 0, 0, 0, parent, nullptr, instance,
                                 nullptr) == nullptr) {
                 throw std::runtime_error("the question box's label could not be created");
             }
             // Multi-line without scroll bars: it wraps at its width.
             child = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
                                     kChild | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0, 0, 0,
-                                    0, window_, id, instance, nullptr);
+                                    0, parent, id, instance, nullptr);
             if (child != nullptr) SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // no limit
         } else if (i == kCommand1) {
             child = CreateWindowExW(0, L"BUTTON", text.c_str(), kChild | BS_PUSHBUTTON, 0, 0, 0, 0,
-                                    window_, id, instance, nullptr);
+                                    parent, id, instance, nullptr);
         } else {
             continue;  // painted by the window itself
         }
@@ -121,15 +125,16 @@ void Form1::ApplyDpi(int dpi) {
         // The previous font goes only now that no control uses it any more.
         fonts_[i] = std::move(font);
     }
-    InvalidateRect(window_, nullptr, TRUE);
+    InvalidateRect(window_.get(), nullptr, TRUE);
 }
 
 bool Form1::HandleDialogKey(const MSG& message) {
+    HWND window = window_.get();
     if (message.message != WM_KEYDOWN || tabOrder_.empty()) return false;
-    if (message.hwnd != window_ && GetParent(message.hwnd) != window_) return false;
+    if (message.hwnd != window && GetParent(message.hwnd) != window) return false;
     if (message.wParam == VK_RETURN && message.hwnd == controls_[kCommand1]) {
         // As in a dialog, Enter presses the push button that has the focus (keypad Enter too).
-        SendMessageW(window_, WM_COMMAND, MAKEWPARAM(ControlId(kCommand1), BN_CLICKED),
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(ControlId(kCommand1), BN_CLICKED),
                      reinterpret_cast<LPARAM>(message.hwnd));
         return true;
     }
@@ -140,6 +145,9 @@ bool Form1::HandleDialogKey(const MSG& message) {
     std::ptrdiff_t next = current == tabOrder_.end() ? 0 : current - tabOrder_.begin();
     next = (next + (backwards ? count - 1 : 1)) % count;
     SetFocus(tabOrder_[static_cast<std::size_t>(next)]);
+    // The keyboard is in use: from now on the focused control shows its focus rectangle, as a
+    // dialog's controls do once Tab has been pressed.
+    SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     return true;
 }
 
@@ -163,20 +171,32 @@ void Form1::SetQuestionText(TextView text) {
 
 void Form1::ShowMessage(TextView text) {
     const std::wstring caption = ToWide(layout::kApplicationTitle);
-    if (MessageBoxW(window_, ToWide(text).c_str(), caption.c_str(), MB_OK | MB_APPLMODAL) == 0) {
+    if (MessageBoxW(window_.get(), ToWide(text).c_str(), caption.c_str(), MB_OK | MB_APPLMODAL) ==
+        0) {
         throw std::runtime_error("the message box could not be shown");
     }
 }
 
-LRESULT CALLBACK Form1::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* form = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        form->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+LRESULT CALLBACK Form1::WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                        LPARAM lParam) noexcept {
+    try {
+        if (message == WM_NCCREATE) {
+            auto* form =
+                static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+        }
+        auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (message == WM_NCDESTROY) {
+            // The window's last message: nothing after it may reach the Form1.
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            if (form != nullptr && form->window_.get() == window) (void)form->window_.release();
+            form = nullptr;
+        }
+        if (form == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+        return form->HandleMessage(window, message, wParam, lParam);
+    } catch (...) {
+        ReportUnhandledFailure();
     }
-    auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (form == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    return form->HandleMessage(window, message, wParam, lParam);
 }
 
 LRESULT Form1::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -189,9 +209,9 @@ LRESULT Form1::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
             break;
         case WM_PAINT: {
             PAINTSTRUCT paint;
-            const HDC dc = BeginPaint(window_, &paint);
+            const HDC dc = BeginPaint(window, &paint);
             PaintBall(dc, dpi_, fonts_[kLabel1].get());
-            EndPaint(window_, &paint);
+            EndPaint(window, &paint);
             return 0;
         }
         case WM_ACTIVATE:
@@ -199,20 +219,22 @@ LRESULT Form1::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
             if (LOWORD(wParam) == WA_INACTIVE) focusToRestore_ = GetFocus();
             break;
         case WM_SETFOCUS:
-            SetFocus(focusToRestore_ != nullptr && IsChild(window_, focusToRestore_)
+            SetFocus(focusToRestore_ != nullptr && IsChild(window, focusToRestore_)
                          ? focusToRestore_
                          : controls_[kText1]);
             return 0;
-        case 0x02E0: {  // WM_DPICHANGED: follow the monitor, at the size the system suggests
+        case WM_DPICHANGED: {  // follow the monitor, at the size the system suggests
             ApplyDpi(HIWORD(wParam));
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+            SetWindowPos(window, nullptr, suggested->left, suggested->top,
                          suggested->right - suggested->left, suggested->bottom - suggested->top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
         }
-        case WM_DESTROY:
-            window_ = nullptr;
+        case WM_CLOSE:
+            // The person closed the window: the program ends, and the window goes with the
+            // Form1 that owns it. Only this ends the message loop, so that a box still to be
+            // shown (the fatal-failure box, say) is never ended by a quit left in the queue.
             PostQuitMessage(0);
             return 0;
         default:

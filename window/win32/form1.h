@@ -13,6 +13,7 @@
 #include "platform/ask_click_handler.h"
 #include "window/form1_layout.h"
 #include "window/win32/gdi_handles.h"
+#include "window/win32/window_handle.h"
 
 namespace zefra::win32 {
 
@@ -21,15 +22,15 @@ namespace zefra::win32 {
 class Form1 final : public QuestionView {
   public:
     Form1(HINSTANCE instance, RandomSource& source);
-    ~Form1() override;
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
     void Show(int showCommand);
 
     // The keys a dialog gives meaning to: Tab and Shift+Tab move the focus between the question
-    // box and the button (the box would otherwise type a tab), and Enter presses the button
-    // while it has the focus. True when the message was such a key and was handled.
+    // box and the button (the box would otherwise type a tab) and show where it is, and Enter
+    // presses the button while it has the focus. True when the message was such a key and was
+    // handled.
     bool HandleDialogKey(const MSG& message);
 
     Text GetQuestionText() override;
@@ -37,21 +38,23 @@ class Form1 final : public QuestionView {
     void ShowMessage(TextView text) override;
 
   private:
+    // Nothing may be thrown through the system's frames: a failure is reported from here.
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
+                                            LPARAM lParam) noexcept;
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls(HINSTANCE instance);
     // Places the controls and makes their fonts for a resolution.
     void ApplyDpi(int dpi);
 
     AskClickHandler askClicks_;
-    HWND window_ = nullptr;
     int dpi_ = 96;
     // Per control of the description, in its order: the child window, if it is one, and font.
     std::array<HWND, layout::kForm1Controls.size()> controls_{};
     std::array<Font, layout::kForm1Controls.size()> fonts_{};
     std::vector<HWND> tabOrder_;
     HWND focusToRestore_ = nullptr;
+    // Last, so that it is destroyed first, while everything its messages use is still there.
+    WindowHandle window_;
 };
 
 }  // namespace zefra::win32

@@ -16,21 +16,24 @@ RECT PixelBox(const layout::Box& box, int dpi) {
     return ToRect(layout::ToPixels(box, dpi));
 }
 
-COLORREF ColourOf(layout::Paint paint) {
+int SystemColourOf(layout::Paint paint) {
     switch (paint) {
-        case layout::Paint::kBlack:
-            return RGB(0, 0, 0);
         case layout::Paint::kButtonFace:
-            return GetSysColor(COLOR_BTNFACE);
+            return COLOR_BTNFACE;
         case layout::Paint::kButtonText:
-            return GetSysColor(COLOR_BTNTEXT);
+            return COLOR_BTNTEXT;
         case layout::Paint::kWindowBackground:
-            return GetSysColor(COLOR_WINDOW);
+            return COLOR_WINDOW;
+        case layout::Paint::kBlack:
         case layout::Paint::kWindowText:
         case layout::Paint::kTransparent:
             break;
     }
-    return GetSysColor(COLOR_WINDOWTEXT);
+    return COLOR_WINDOWTEXT;
+}
+
+COLORREF ColourOf(layout::Paint paint) {
+    return paint == layout::Paint::kBlack ? RGB(0, 0, 0) : GetSysColor(SystemColourOf(paint));
 }
 
 Font CreateFontFor(const layout::Font& font, int dpi) {

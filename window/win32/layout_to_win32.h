@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
-
-#pragma once
-
 // The window description in Win32 terms: pixels at a resolution, system colours, fonts and
 // wide strings.
+
+#pragma once
 
 #include <windows.h>
 
@@ -19,6 +18,9 @@ namespace zefra::win32 {
 RECT PixelBox(const layout::Box& box, int dpi);
 RECT ToRect(const layout::PixelRect& box);
 
+// The system colour a paint stands for (COLOR_WINDOWTEXT for those that are not one), and its
+// value now.
+int SystemColourOf(layout::Paint paint);
 COLORREF ColourOf(layout::Paint paint);
 
 Font CreateFontFor(const layout::Font& font, int dpi);
