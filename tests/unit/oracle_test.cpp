@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <set>
 
 #include "oracle/ask_question.h"
 #include "oracle_fakes.h"
@@ -33,49 +34,17 @@ AnswerIndex DrawFrom(float r) {
     return index;
 }
 
-Text ReplyText(AnswerIndex index) {
-    return Text(std::get<std::u16string_view>(AnswerAt(index)));
-}
-
-TEST(AnswerTable, HoldsTheThirtyRepliesInTheirOrder) {
-    const char16_t* const expected[kAnswerCount] = {u"Of course!",
-                                                    u"Certainly!",
-                                                    u"Yes!",
-                                                    u"It's possible",
-                                                    u"Maybe",
-                                                    u"Maybe not",
-                                                    u"Nope",
-                                                    u"Why would that happen?",
-                                                    u"I don't know.",
-                                                    u"Ask again.",
-                                                    u"Take a guess",
-                                                    u"It's impossible",
-                                                    u"It can't happen.",
-                                                    u"It might happen.",
-                                                    u"You'll have to see for yourself.",
-                                                    u"That's a stupid question.",
-                                                    u"Why not?",
-                                                    u"Can't you tell?",
-                                                    u"I believe so.",
-                                                    u"If I knew, I would tell you.",
-                                                    u"If I knew, I wouldn't tell you.",
-                                                    nullptr,
-                                                    u"Why do you ask that?",
-                                                    u"I'll tell you some other time.",
-                                                    u"It's a secret.",
-                                                    u"I'll tell you if you give me a cookie.",
-                                                    u"I don't think so.",
-                                                    u"I'm absolutely sure.",
-                                                    u"Duh",
-                                                    u"Stop staring"};
+// The texts users see are pinned in first_replies.txt; here, what holds for the whole table.
+TEST(AnswerTable, ThirtyDistinctPlainRepliesAndOneEcho) {
+    static_assert(AnswerTable.size() == 30);
+    std::set<Text> texts;
     for (AnswerIndex i = 0; i < kAnswerCount; ++i) {
         SCOPED_TRACE(i);
-        if (expected[i] == nullptr) {
-            EXPECT_EQ(AnswerAt(i), Answer(EchoQuestion{}));
-            continue;
-        }
-        const Text text = ReplyText(i);
-        EXPECT_EQ(text, expected[i]);
+        EXPECT_EQ(AnswerAt(i) == Answer(EchoQuestion{}), i == 21) << "only entry 21 echoes";
+        if (i == 21) continue;
+        const Text text(std::get<std::u16string_view>(AnswerAt(i)));
+        EXPECT_FALSE(text.empty());
+        EXPECT_TRUE(texts.insert(text).second) << "each reply once";
         for (const char16_t unit : text) EXPECT_LT(unit, 0x80) << "replies are plain ASCII";
     }
 }
