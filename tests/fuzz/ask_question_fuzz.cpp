@@ -1,13 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
 // Drives the ask command with arbitrary question texts, arbitrary values from the source and a
-// view that may fail at any call. Each run is checked against a plain model of one press; any
-// difference aborts.
+// view that may fail at any call, for the sanitizers to find a crash, a leak or undefined
+// behaviour. What a press must do is the unit tests' business.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <bit>
-#include <cmath>
-#include <cstdlib>
 #include <stdexcept>
 
 #include "oracle/ask_question.h"
@@ -17,10 +15,6 @@ namespace {
 
 using namespace zefra;
 
-void Require(bool promise) {
-    if (!promise) std::abort();
-}
-
 Text ConsumeText(FuzzedDataProvider& data, std::size_t maxUnits) {
     Text text;
     const std::size_t length = data.ConsumeIntegralInRange<std::size_t>(0, maxUnits);
@@ -28,46 +22,6 @@ Text ConsumeText(FuzzedDataProvider& data, std::size_t maxUnits) {
         text.push_back(data.ConsumeIntegral<char16_t>());
     }
     return text;
-}
-
-enum class Outcome { kReturned, kViewFailed, kSourceFailed };
-
-struct Press {
-    std::vector<Text> calls;
-    Outcome outcome = Outcome::kReturned;
-    AnswerIndex last = -7;
-    std::size_t taken = 0;
-};
-
-// What one press must do, given what the box holds at each read and the value drawn.
-Press Model(const Text& first, const Text& second, float r, int failAt) {
-    Press press;
-    const bool validDraw = r >= 0.0f && r < 1.0f;
-    if (first.empty()) {
-        press.calls = {u"get", u"show:Enter in a question, please."};
-    } else if (!validDraw) {
-        press.calls = {u"get"};
-        press.outcome = Outcome::kSourceFailed;
-        press.taken = 1;
-    } else {
-        const auto index = static_cast<AnswerIndex>(std::floor(double{r} * 30));
-        press.last = index;
-        press.taken = 1;
-        press.calls =
-            index == 21
-                ? std::vector<Text>{u"get", u"get", u"show:" + second, u"set:"}
-                : std::vector<Text>{u"get",
-                                    u"show:" + Text(std::get<std::u16string_view>(
-                                                   AnswerTable[static_cast<std::size_t>(index)])),
-                                    u"set:"};
-    }
-    if (failAt >= 0 && static_cast<std::size_t>(failAt) < press.calls.size()) {
-        press.calls.resize(static_cast<std::size_t>(failAt) + 1);
-        press.calls.back() = u"failed " + press.calls.back();
-        press.outcome = Outcome::kViewFailed;
-        if (failAt == 0) press = {press.calls, Outcome::kViewFailed, -7, 0};
-    }
-    return press;
 }
 
 }  // namespace
@@ -82,21 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
     testing::RecordingView view({first, second}, failAt);
     testing::ScriptedSource source({r});
-    Press actual;
+    AnswerIndex last = 0;
+    // The failures the command lets through by design; anything else ends the run.
     try {
-        AskQuestion(view, source, actual.last);
+        AskQuestion(view, source, last);
     } catch (const std::runtime_error&) {
-        actual.outcome = Outcome::kViewFailed;
     } catch (const std::out_of_range&) {
-        actual.outcome = Outcome::kSourceFailed;
     }
-    actual.calls = view.calls();
-    actual.taken = source.taken();
-
-    const Press expected = Model(first, second, r, failAt);
-    Require(actual.calls == expected.calls);
-    Require(actual.outcome == expected.outcome);
-    Require(actual.last == expected.last);
-    Require(actual.taken == expected.taken);
     return 0;
 }

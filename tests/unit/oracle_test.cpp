@@ -154,18 +154,20 @@ TEST(AskQuestion, TheEchoRepeatsTheBoxExactlyAsItIsAtThatMoment) {
 }
 
 TEST(AskQuestion, AFailureStopsEverythingAfterTheFailingStep) {
+    // The drawn index is kept from the draw on, whatever fails after it.
     struct Case {
         int failAt;
         float draw;
         std::vector<Text> calls;
         std::size_t taken;
+        AnswerIndex last;
     };
     const Case cases[] = {
-        {0, ValueFor(2), {u"failed get"}, 0},
-        {1, ValueFor(2), {u"get", u"failed show:Yes!"}, 1},
-        {2, ValueFor(2), {u"get", u"show:Yes!", u"failed set:"}, 1},
-        {1, ValueFor(21), {u"get", u"failed get"}, 1},
-        {2, ValueFor(21), {u"get", u"get", u"failed show:Q"}, 1},
+        {0, ValueFor(2), {u"failed get"}, 0, 5},
+        {1, ValueFor(2), {u"get", u"failed show:Yes!"}, 1, 2},
+        {2, ValueFor(2), {u"get", u"show:Yes!", u"failed set:"}, 1, 2},
+        {1, ValueFor(21), {u"get", u"failed get"}, 1, 21},
+        {2, ValueFor(21), {u"get", u"get", u"failed show:Q"}, 1, 21},
     };
     for (const Case& c : cases) {
         RecordingView view({u"Q"}, c.failAt);
@@ -174,6 +176,7 @@ TEST(AskQuestion, AFailureStopsEverythingAfterTheFailingStep) {
         EXPECT_THROW(AskQuestion(view, source, last), std::runtime_error);
         EXPECT_EQ(view.calls(), c.calls);
         EXPECT_EQ(source.taken(), c.taken);
+        EXPECT_EQ(last, c.last);
         EXPECT_EQ(view.box(), u"Q") << "the question stays in the box";
     }
 
@@ -182,12 +185,14 @@ TEST(AskQuestion, AFailureStopsEverythingAfterTheFailingStep) {
     ScriptedSource unused({});
     AnswerIndex last = 5;
     EXPECT_THROW(AskQuestion(emptyBox, unused, last), std::runtime_error);
+    EXPECT_EQ(last, 5);
 
-    // A broken source: nothing is shown and the box is kept.
+    // A broken source: nothing is shown, the box and the last index are kept.
     RecordingView view({u"Q"});
     ScriptedSource broken({1.0f});
     EXPECT_THROW(AskQuestion(view, broken, last), std::out_of_range);
     EXPECT_EQ(view.calls(), (std::vector<Text>{u"get"}));
+    EXPECT_EQ(last, 5);
 }
 
 }  // namespace
