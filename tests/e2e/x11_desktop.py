@@ -15,6 +15,9 @@ from Xlib import X, display, error, protocol
 # What a program built for another processor runs under (ZEFRA_EMULATOR, "qemu-aarch64" say);
 # nothing for the machine's own.
 EMULATOR = shlex.split(os.environ.get("ZEFRA_EMULATOR", ""))
+# The captions of Zefra's main window and of its message boxes, on every platform.
+FORM1 = "Form1"
+MESSAGE_BOX = "Zefra"
 
 
 def wait_for(condition, what, seconds=15, passing=()):
@@ -131,6 +134,11 @@ class Desktop:
 
     def focus_and(self, window, *xdotool_args):
         self.xdotool("windowfocus", "--sync", window.id, *xdotool_args)
+
+    def dismiss_message_box(self):
+        """Presses Return in Zefra's message box, as its user would, and waits until it is gone."""
+        self.focus_and(self.wait_for_window(MESSAGE_BOX), "key", "Return")
+        self.wait_for(lambda: not self.windows_named(MESSAGE_BOX), "the message box to go")
 
     def request_close(self, window):
         """What a window manager sends when the user closes a window."""
