@@ -19,15 +19,14 @@ import tempfile
 import time
 import unittest
 
-from x11_desktop import Desktop
+import windows_package  # the release's own way of building the installer
+from project import centre_of, control_box, first_replies
+from x11_desktop import FORM1, MESSAGE_BOX, Desktop, wait_for
 
 ZEFRA, PROBE = sys.argv.pop(1), sys.argv.pop(1)
 HERE = pathlib.Path(__file__).resolve().parent
 WINE_RUN = str(HERE / "wine-run.sh")
 WINE = str(HERE.parent.parent / "tools/wine.sh")
-sys.path.insert(0, str(HERE.parent.parent / "tools"))
-import windows_package  # noqa: E402  (the release's own way of building the installer)
-from project import centre_of, control_box, first_replies  # noqa: E402
 
 QUESTION_BOX = control_box("Text1")
 ASK_BUTTON_CENTRE = centre_of("Command1")
@@ -40,24 +39,36 @@ ROLE_SYSTEM_CLIENT, ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_TEXT, ROLE_SYSTEM_PUSHBU
 
 class WineDesktopTest(unittest.TestCase):
     """A private X server for Wine's windows, and Zefra's window read and driven there: in the
-    prefix of WINEPREFIX, or in the class's own `prefix` where it has one."""
+    prefix of WINEPREFIX, or in a throwaway prefix where the class asks for one of its own
+    (`own_prefix`) or WINEPREFIX is not set."""
 
-    prefix = None
+    own_prefix = False
 
     @classmethod
     def setUpClass(cls):
         cls.desktop = Desktop()
-        if cls.prefix:
+        cls.work = None
+        if cls.own_prefix or "WINEPREFIX" not in os.environ:
+            if not cls.own_prefix:
+                print("WINEPREFIX is not set: the test prepares a Wine prefix of its own.",
+                      file=sys.stderr)
+            cls.work = pathlib.Path(tempfile.mkdtemp(prefix="zefra-wine-"))
+            cls.prefix = cls.work / "prefix"
             # No menu entries written for the desktop outside the prefix.
             cls.desktop.env.update(WINEPREFIX=str(cls.prefix),
                                    WINEDLLOVERRIDES="winemenubuilder.exe=d")
         # A Wine session started earlier without this display would keep its windows off it.
         cls.end_wine_session()
+        if cls.work:
+            subprocess.run([WINE, "prepare", cls.prefix], env=cls.desktop.env, check=True,
+                           timeout=300)
 
     @classmethod
     def tearDownClass(cls):
         cls.end_wine_session()
         cls.desktop.close()
+        if cls.work:
+            shutil.rmtree(cls.work, ignore_errors=True)
 
     @classmethod
     def end_wine_session(cls):
@@ -65,59 +76,66 @@ class WineDesktopTest(unittest.TestCase):
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         subprocess.run(["wineserver", "-w"], env=cls.desktop.env, timeout=60)
 
+    def wine(self, *args, timeout=120):
+        """Runs a Windows program, or one of Wine's own, on this desktop: its exit status and its
+        output, line breaks as they came."""
+        done = subprocess.run([WINE_RUN, *map(str, args)], env=self.desktop.env,
+                              timeout=timeout, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        return done.returncode, done.stdout.decode("utf-8", "replace")
+
     def probe(self, *args):
         for _ in range(2):
-            done = subprocess.run([WINE_RUN, PROBE, *args], env=self.desktop.env, timeout=60,
-                                  stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+            status, output = self.wine(PROBE, *args, timeout=60)
             # Every way the probe fails says why; a silent failure is Wine's, now and then
             # under load, before the probe ran, and is tried once more.
-            if done.returncode == 0 or done.stdout:
+            if status == 0 or output:
                 break
-        self.assertEqual(done.returncode, 0, done.stdout)
-        return done.stdout.decode("utf-8")
+        self.assertEqual(status, 0, output)
+        return output
+
+    def start_zefra(self, *command):
+        """Starts a Zefra.exe (with any arguments) and waits for its window: the process, and
+        Form1's X window. Clicks are then relative to Form1's client area."""
+        zefra = self.desktop.start(self, [WINE_RUN, *(command or [ZEFRA])])
+        form = self.desktop.wait_for_window(FORM1)
+        self.origin = tuple(map(int, self.probe("client-origin").split()))
+        return zefra, form
+
+    def close_zefra(self, zefra):
+        """Closes Form1 as its close button does: the program ends cleanly."""
+        self.probe("close")
+        self.assertEqual(zefra.wait(30), 0)
 
     def wait_until_question_is(self, expected):
-        deadline = time.monotonic() + 15
-        while (text := self.probe("question")) != expected:
-            self.assertLess(time.monotonic(), deadline, f"the question box holds {text!r}")
-            time.sleep(0.1)
+        wait_for(lambda: self.probe("question") == expected,
+                 f"the question box to hold {expected!r}")
 
     def click(self, x, y):
         self.desktop.xdotool("mousemove", self.origin[0] + x, self.origin[1] + y, "click", "1")
 
+    def read_reply(self, question_meanwhile):
+        """The message box's text once it is up, then the box dismissed with Return. The
+        question stays in the box while the reply is up."""
+        reply = self.probe("message")
+        self.assertEqual(self.probe("question"), question_meanwhile)
+        self.desktop.dismiss_message_box()
+        return reply
+
     def press_ask_and_read_reply(self, question_meanwhile):
         self.click(*ASK_BUTTON_CENTRE)
-        reply = self.probe("message")
-        # The question stays in the box while the reply is up.
-        self.assertEqual(self.probe("question"), question_meanwhile)
-        box = self.desktop.wait_for_window("Zefra")
-        self.desktop.focus_and(box, "key", "Return")
-        self.desktop.wait_for(lambda: not self.desktop.windows_named("Zefra"), "the box to go")
-        return reply
+        return self.read_reply(question_meanwhile)
 
     def start_and_ask(self, program):
         """Starts a Zefra.exe, presses ASK on its first question, and closes it: the reply."""
-        zefra = self.desktop.start(self, [WINE_RUN, program])
-        self.desktop.wait_for_window("Form1")
-        self.origin = tuple(map(int, self.probe("client-origin").split()))
+        zefra, _ = self.start_zefra(program)
         reply = self.press_ask_and_read_reply(INITIAL_QUESTION)
-        self.probe("close")
-        self.assertEqual(zefra.wait(30), 0)
+        self.close_zefra(zefra)
         return reply
 
 
 class ZefraUnderWine(WineDesktopTest):
-    @classmethod
-    def setUpClass(cls):
-        if "WINEPREFIX" not in os.environ:
-            raise unittest.SkipTest("needs a prepared Wine prefix in WINEPREFIX "
-                                    "(tools/wine.sh prepare)")
-        super().setUpClass()
-
     def test_asks_replies_and_closes(self):
-        zefra = self.desktop.start(self, [WINE_RUN, ZEFRA, "--ignored", "argument"])
-        self.desktop.wait_for_window("Form1")
-        self.origin = tuple(map(int, self.probe("client-origin").split()))
+        zefra, form = self.start_zefra(ZEFRA, "--ignored", "argument")
         initial = INITIAL_QUESTION
         self.assertEqual(self.probe("question"), initial)
 
@@ -129,7 +147,7 @@ class ZefraUnderWine(WineDesktopTest):
                          FIRST_REPLIES[0])
         self.wait_until_question_is("")
 
-        # An empty box brings the prompt and draws nothing.
+        # An empty box brings the prompt.
         self.assertEqual(self.press_ask_and_read_reply(""), PROMPT)
         self.assertEqual(self.probe("question"), "")
 
@@ -139,12 +157,10 @@ class ZefraUnderWine(WineDesktopTest):
         self.assertEqual(self.press_ask_and_read_reply("Is it late?"), FIRST_REPLIES[1])
         self.wait_until_question_is("")
 
-        self.probe("close")
-        self.assertEqual(zefra.wait(30), 0)
+        self.close_zefra(zefra)
 
     def test_keyboard(self):
-        zefra = self.desktop.start(self, [WINE_RUN, ZEFRA])
-        form = self.desktop.wait_for_window("Form1")
+        zefra, form = self.start_zefra()
         initial = self.probe("question")
         # The focus starts in the question box, with the caret at its start; Enter types a line
         # break there and Escape does nothing; neither asks.
@@ -153,29 +169,22 @@ class ZefraUnderWine(WineDesktopTest):
         typed = "ab\r\n" + initial
         self.wait_until_question_is(typed)
         time.sleep(0.5)
-        self.assertEqual(self.desktop.windows_named("Zefra"), [])
+        self.assertEqual(self.desktop.windows_named(MESSAGE_BOX), [])
         # Tab moves the focus to the button and types nothing; Space there asks.
         self.desktop.xdotool("key", "--delay", "50", "Tab", "space")
-        self.assertEqual(self.probe("message"), FIRST_REPLIES[0])
-        self.assertEqual(self.probe("question"), typed)
-        self.desktop.focus_and(self.desktop.wait_for_window("Zefra"), "key", "Return")
+        self.assertEqual(self.read_reply(typed), FIRST_REPLIES[0])
         self.wait_until_question_is("")
         # The focus is back on the button, where Enter and the keypad's Enter press it too.
         for key in ("Return", "KP_Enter"):
             self.desktop.focus_and(form, "key", key)
-            self.assertEqual(self.probe("message"), PROMPT)
-            self.desktop.focus_and(self.desktop.wait_for_window("Zefra"), "key", "Return")
-            self.desktop.wait_for(lambda: not self.desktop.windows_named("Zefra"), "the box to go")
+            self.assertEqual(self.read_reply(""), PROMPT)
         # Shift+Tab goes back to the question box.
         self.desktop.xdotool("key", "--delay", "50", "shift+Tab", "c")
         self.wait_until_question_is("c")
-        self.probe("close")
-        self.assertEqual(zefra.wait(30), 0)
+        self.close_zefra(zefra)
 
     def test_screen_readers_learn_names_and_roles(self):
-        zefra = self.desktop.start(self, [WINE_RUN, ZEFRA])
-        self.desktop.wait_for_window("Form1")
-        self.origin = tuple(map(int, self.probe("client-origin").split()))
+        zefra, _ = self.start_zefra()
         self.assertEqual(self.probe("accessible", "question"), f"Question\t{ROLE_SYSTEM_TEXT}")
         name, role = self.probe("accessible", "button").split("\t")
         self.assertEqual(name, "ASK")
@@ -187,37 +196,31 @@ class ZefraUnderWine(WineDesktopTest):
         name, role = self.probe("accessible", "message").split("\t")
         self.assertEqual(name, FIRST_REPLIES[0])
         self.assertIn(int(role), (ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_CLIENT))
-        self.desktop.focus_and(self.desktop.wait_for_window("Zefra"), "key", "Return")
-        self.desktop.wait_for(lambda: not self.desktop.windows_named("Zefra"), "the box to go")
-        self.probe("close")
-        self.assertEqual(zefra.wait(30), 0)
+        self.desktop.dismiss_message_box()
+        self.close_zefra(zefra)
 
     def test_scales_with_the_screen_resolution(self):
         self.set_screen_dpi(144)
         self.addCleanup(self.set_screen_dpi, 96)
-        zefra = self.desktop.start(self, [WINE_RUN, ZEFRA])
-        self.desktop.wait_for_window("Form1")
+        zefra, _ = self.start_zefra()
         self.assertEqual(self.probe("client-size"), "648 647")
-        self.probe("close")
-        self.assertEqual(zefra.wait(30), 0)
+        self.close_zefra(zefra)
 
     def set_screen_dpi(self, dpi):
-        subprocess.run([WINE_RUN, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
-                        "/t", "REG_DWORD", "/d", str(dpi), "/f"], env=self.desktop.env,
-                       check=True, timeout=60, stdout=subprocess.DEVNULL)
+        status, output = self.wine("reg", "add", r"HKCU\Control Panel\Desktop", "/v",
+                                   "LogPixels", "/t", "REG_DWORD", "/d", dpi, "/f")
+        self.assertEqual(status, 0, output)
 
 
 class ZefraInstallerUnderWine(WineDesktopTest):
     """The installer built around ZEFRA, in a fresh prefix, as a user and an administrator's
     silent deployment meet it."""
 
+    own_prefix = True
+
     @classmethod
     def setUpClass(cls):
-        cls.work = pathlib.Path(tempfile.mkdtemp(prefix="zefra-installer-"))
-        cls.prefix = cls.work / "prefix"
         super().setUpClass()
-        subprocess.run([WINE, "prepare", cls.prefix], env=cls.desktop.env, check=True,
-                       timeout=300)
         files = windows_package.installer_files(ZEFRA)
         cls.win64 = windows_package.pe_is_64_bit(files["Zefra.exe"])
         cls.packages = {}
@@ -232,24 +235,15 @@ class ZefraInstallerUnderWine(WineDesktopTest):
               " with 64-bit Wine's msiexec and checked as files and entries; the 64-bit build's"
               " test starts an installed copy.", file=sys.stderr)
 
-    @classmethod
-    def tearDownClass(cls):
-        super().tearDownClass()
-        shutil.rmtree(cls.work, ignore_errors=True)
-
-    def wine(self, *args):
-        return subprocess.run([WINE_RUN, *args], env=self.desktop.env, timeout=120,
-                              stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
-
     def msiexec(self, *args):
-        return self.wine("msiexec", *args, "/qn").returncode
+        return self.wine("msiexec", *args, "/qn")[0]
 
     def registry_key(self, key, *options):
         """A registry key's values by name, or None where there is no such key."""
-        done = self.wine("reg", "query", key, *options)
-        if done.returncode != 0:
+        status, output = self.wine("reg", "query", key, *options)
+        if status != 0:
             return None
-        return dict(line.strip().split(maxsplit=2)[::2] for line in done.stdout.splitlines()
+        return dict(line.strip().split(maxsplit=2)[::2] for line in output.splitlines()
                     if "REG_" in line and len(line.split()) >= 3)
 
     def entry(self, version):
@@ -278,7 +272,7 @@ class ZefraInstallerUnderWine(WineDesktopTest):
         self.assertTrue(flags & 2, "the shortcut has link information")
         base = at + struct.unpack_from("<I", link, at + 16)[0]
         windows_path = link[base:link.index(b"\0", base)].decode("ascii")
-        return self.wine("winepath", "-u", windows_path).stdout.strip()
+        return self.wine("winepath", "-u", windows_path)[1].strip()
 
     def traces(self):
         """Everything of Zefra's in the prefix: paths and registry lines that name it."""
@@ -314,7 +308,7 @@ class ZefraInstallerUnderWine(WineDesktopTest):
             code[i + 1] + code[i] for i in range(16, 32, 2))
         icon = self.registry_key(
             rf"HKCU\Software\Microsoft\Installer\Products\{packed}")["ProductIcon"]
-        self.assertEqual(pathlib.Path(self.wine("winepath", "-u", icon).stdout.strip())
+        self.assertEqual(pathlib.Path(self.wine("winepath", "-u", icon)[1].strip())
                          .read_bytes(), pathlib.Path(os.environ["ZEFRA_ICON"]).read_bytes())
         if self.runs:
             self.assertEqual(self.start_and_ask(target), FIRST_REPLIES[0])
