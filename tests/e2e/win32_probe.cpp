@@ -11,7 +11,12 @@
 //                                    button or the message box's text (question|button|message)
 //                                    through MSAA: "name", a tab, and the role's number
 //   win32_probe button-style         "push button", or "default push button", or "other"
-// Waits up to ten seconds for the window it needs; exits 1 if it never comes.
+//   win32_probe ask QUESTION [TIMES] puts the question into the box, presses ASK, reads the
+//                                    message box and dismisses it with OK, TIMES times (once by
+//                                    default): the replies, a NUL between each two
+//   win32_probe colours              the system colours of the window's face, of a field and of
+//                                    button text, a line "red green blue" each
+// Waits up to ten seconds for the window or the change it needs; exits 1 if it never comes.
 #include <fcntl.h>
 #include <io.h>
 #include <oleacc.h>
@@ -41,25 +46,55 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
-HWND WaitForWindow(const wchar_t* windowClass, const wchar_t* caption) {
+template <typename Condition>
+bool WaitUntil(Condition done) {
     for (int attempt = 0; attempt < 500; ++attempt) {
-        if (HWND found = FindWindowW(windowClass, caption);
-            found != nullptr && IsWindowVisible(found)) {
-            return found;
-        }
+        if (done()) return true;
         Sleep(20);
     }
-    std::fprintf(stderr, "no window captioned %ls\n", caption);
-    std::exit(1);
+    return false;
+}
+
+HWND WaitForWindow(const wchar_t* windowClass, const wchar_t* caption) {
+    HWND found = nullptr;
+    if (!WaitUntil([&] {
+            found = FindWindowW(windowClass, caption);
+            return found != nullptr && IsWindowVisible(found);
+        })) {
+        std::fprintf(stderr, "no window captioned %ls\n", caption);
+        std::exit(1);
+    }
+    return found;
 }
 
 HWND Form1() {
     return WaitForWindow(L"ZefraForm1", L"Form1");
 }
 
+HWND MessageBoxUp() {
+    return WaitForWindow(L"#32770", L"Zefra");
+}
+
 HWND MessageText() {
     // A message box is a dialog; its text is the static control with identifier 0xFFFF.
-    return GetDlgItem(WaitForWindow(L"#32770", L"Zefra"), 0xFFFF);
+    return GetDlgItem(MessageBoxUp(), 0xFFFF);
+}
+
+// One question asked as a user would, from the box's text to the reply dismissed; returns once
+// the program has gone on past the reply and emptied the question box.
+std::wstring Ask(const std::wstring& question) {
+    HWND questionBox = FindWindowExW(Form1(), nullptr, L"Edit", nullptr);
+    SendMessageW(questionBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(question.c_str()));
+    // Posted: the press returns only once its message box is closed.
+    PostMessageW(FindWindowExW(Form1(), nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
+    HWND box = MessageBoxUp();
+    const std::wstring reply = TextOf(GetDlgItem(box, 0xFFFF));
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    if (!WaitUntil([&] { return !IsWindow(box) && GetWindowTextLengthW(questionBox) == 0; })) {
+        std::fputs("the message box stayed, or the question box was not emptied\n", stderr);
+        std::exit(1);
+    }
+    return reply;
 }
 
 // The control's client object as the system's accessibility proxy describes it.
@@ -121,6 +156,17 @@ int wmain(int argc, wchar_t* argv[]) {
                    : kind == BS_DEFPUSHBUTTON ? "default push button"
                                               : "other",
                    stdout);
+    } else if (command == L"ask" && argc > 2) {
+        const int times = argc > 3 ? _wtoi(argv[3]) : 1;
+        for (int i = 0; i < times; ++i) {
+            if (i > 0) std::fputc('\0', stdout);
+            std::fputs(Utf8(Ask(argv[2])).c_str(), stdout);
+        }
+    } else if (command == L"colours") {
+        for (const int element : {COLOR_BTNFACE, COLOR_WINDOW, COLOR_BTNTEXT}) {
+            const COLORREF colour = GetSysColor(element);
+            std::printf("%d %d %d\n", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+        }
     } else if (command == L"accessible" && argc > 2) {
         const std::wstring what = argv[2];
         HWND control = nullptr;
@@ -136,7 +182,8 @@ int wmain(int argc, wchar_t* argv[]) {
         return status;
     } else {
         std::fputs(
-            "usage: win32_probe question|message|client-origin|client-size|close|accessible\n",
+            "usage: win32_probe question|message|client-origin|client-size|close|accessible|"
+            "button-style|ask|colours\n",
             stderr);
         return 2;
     }

@@ -1,11 +1,12 @@
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
 
-"""Zefra.exe under Wine on a private X server: the window "Form1" comes up, a typed question and
-a press of ASK bring a message box captioned "Zefra" with the reply, dismissing it empties the
-question box, an empty box brings the prompt, and closing the window ends the program. And its
-installer, in a prefix of its own: installed, started from its shortcut, upgraded, refused as a
-downgrade and removed without a trace.
+"""Zefra.exe under Wine on a private X server: the window "Form1" comes up with the ball
+painted, a typed question and a press of ASK bring a message box captioned "Zefra" with the
+reply, dismissing it empties the question box, an empty box brings the prompt, a one-character
+question is a question, the echo repeats the question exactly, and closing the window ends the
+program. And its installer, in a prefix of its own: installed, started from its shortcut,
+upgraded, refused as a downgrade and removed without a trace.
     zefra_wine_test.py ZEFRA.EXE PROBE.EXE [TEST CLASS]
 ZEFRA_ICON names the program's icon, which the installer test builds its packages with."""
 
@@ -31,6 +32,7 @@ WINE = str(HERE.parent.parent / "tools/wine.sh")
 QUESTION_BOX = control_box("Text1")
 ASK_BUTTON_CENTRE = centre_of("Command1")
 FIRST_REPLIES = first_replies()
+FIRST_ECHO = 22  # the 22nd reply of a fresh start repeats the question
 PROMPT = "Enter in a question, please."
 INITIAL_QUESTION = "What do you want to know? \r\n"
 # MSAA roles, from oleacc.h.
@@ -134,8 +136,26 @@ class WineDesktopTest(unittest.TestCase):
 
 
 class ZefraUnderWine(WineDesktopTest):
+    def assert_ball_painted(self, form):
+        """The ball as the X server shows it, in black and in the system's colours."""
+        face, field, text = (tuple(map(int, line.split()))
+                             for line in self.probe("colours").splitlines())
+        left, top = self.desktop.position(form)
+
+        def client():  # rows of pixels
+            return self.desktop.pixels(form, self.origin[0] - left, self.origin[1] - top, 432, 431)
+
+        pixels = self.desktop.wait_for(
+            lambda: (seen := client())[216][40] == (0, 0, 0) and seen, "the black ball")
+        # Above the question box, a corner outside the ball, the inner disc.
+        self.assertEqual([pixels[20][216], pixels[1][1], pixels[224][150]],
+                         [(0, 0, 0), face, field])
+        eight = [pixel for row in pixels[160:289] for pixel in row[184:241]]
+        self.assertGreater(eight.count(text), 300, "the 8 in button text")
+
     def test_asks_replies_and_closes(self):
         zefra, form = self.start_zefra(ZEFRA, "--ignored", "argument")
+        self.assert_ball_painted(form)
         initial = INITIAL_QUESTION
         self.assertEqual(self.probe("question"), initial)
 
@@ -157,6 +177,13 @@ class ZefraUnderWine(WineDesktopTest):
         self.assertEqual(self.press_ask_and_read_reply("Is it late?"), FIRST_REPLIES[1])
         self.wait_until_question_is("")
 
+        # A question of one character is a question like any other; then the echo repeats the
+        # question exactly. The probe asks these itself: typing each would take minutes.
+        replies = self.probe("ask", "?", FIRST_ECHO - 3).split("\0")
+        self.assertEqual(replies[:len(FIRST_REPLIES) - 2], FIRST_REPLIES[2:])
+        self.assertNotIn("?", replies, "no echo before the 22nd reply")
+        question = "Will it\u00a0rain?\r\nOr snow? \U0001F327"
+        self.assertEqual(self.probe("ask", question), question)
         self.close_zefra(zefra)
 
     def test_keyboard(self):
