@@ -16,6 +16,12 @@
 //                                    default): the replies, a NUL between each two
 //   win32_probe colours              the system colours of the window's face, of a field and of
 //                                    button text, a line "red green blue" each
+//   win32_probe press-twice          presses ASK, and once its message box is up presses it
+//                                    again through MSAA, as a screen reader's action does, or,
+//                                    where the system's proxy has no action for buttons (Wine's),
+//                                    with a click message as any other program can: the number
+//                                    of message boxes then up, a space, and "msaa" or "message"
+//                                    for the way it was pressed; the first box is left open
 // Waits up to ten seconds for the window or the change it needs; exits 1 if it never comes.
 #include <fcntl.h>
 #include <io.h>
@@ -128,6 +134,57 @@ int PrintAccessible(HWND control) {
     return named && hasRole ? 0 : 1;
 }
 
+BOOL CALLBACK CountIfMessageBox(HWND window, LPARAM counted) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (IsWindowVisible(window) && std::wstring(className) == L"#32770" &&
+        TextOf(window) == L"Zefra") {
+        ++*reinterpret_cast<int*>(counted);
+    }
+    return TRUE;
+}
+
+int CountMessageBoxes() {
+    int count = 0;
+    EnumWindows(&CountIfMessageBox, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// The button's default action, run on a thread of its own: a program that ignored the rule of
+// one press at a time would not return from it until its second box closed. Where the proxy
+// has no default action for a button, the click is posted as a message instead.
+DWORD WINAPI DoDefaultAction(void* target) {
+    CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    IAccessible* accessible = nullptr;
+    HRESULT pressed =
+        AccessibleObjectFromWindow(static_cast<HWND>(target), OBJID_CLIENT, __uuidof(IAccessible),
+                                   reinterpret_cast<void**>(&accessible));
+    if (SUCCEEDED(pressed)) {
+        VARIANT self;
+        VariantInit(&self);
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        pressed = accessible->accDoDefaultAction(self);
+        accessible->Release();
+    }
+    CoUninitialize();
+    if (pressed == E_NOTIMPL) {
+        PostMessageW(static_cast<HWND>(target), BM_CLICK, 0, 0);
+        return 2;
+    }
+    return SUCCEEDED(pressed) ? 1 : 0;
+}
+
+// "msaa" or "message": how the button was pressed.
+const char* PressAccessibly(HWND button) {
+    HANDLE thread = CreateThread(nullptr, 0, &DoDefaultAction, button, 0, nullptr);
+    DWORD way = 0;
+    if (WaitForSingleObject(thread, 1000) == WAIT_OBJECT_0) GetExitCodeThread(thread, &way);
+    CloseHandle(thread);
+    // Still running: the action went through, and the program is inside a second press.
+    return way == 2 ? "message" : "msaa";
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
@@ -167,6 +224,13 @@ int wmain(int argc, wchar_t* argv[]) {
             const COLORREF colour = GetSysColor(element);
             std::printf("%d %d %d\n", GetRValue(colour), GetGValue(colour), GetBValue(colour));
         }
+    } else if (command == L"press-twice") {
+        HWND button = FindWindowExW(Form1(), nullptr, L"Button", nullptr);
+        PostMessageW(button, BM_CLICK, 0, 0);
+        MessageBoxUp();
+        const char* way = PressAccessibly(button);
+        Sleep(1000);  // time for a second box to come up, if the program let one
+        std::printf("%d %s", CountMessageBoxes(), way);
     } else if (command == L"accessible" && argc > 2) {
         const std::wstring what = argv[2];
         HWND control = nullptr;
@@ -183,7 +247,7 @@ int wmain(int argc, wchar_t* argv[]) {
     } else {
         std::fputs(
             "usage: win32_probe question|message|client-origin|client-size|close|accessible|"
-            "button-style|ask|colours\n",
+            "button-style|ask|colours|press-twice\n",
             stderr);
         return 2;
     }

@@ -171,10 +171,17 @@ class ZefraUnderWine(WineDesktopTest):
         self.assertEqual(self.press_ask_and_read_reply(""), PROMPT)
         self.assertEqual(self.probe("question"), "")
 
+        # A second press while the reply is up, through a screen reader's action, is ignored:
+        # no second box, and no reply drawn for it.
         self.click(QUESTION_BOX[0] + 20, QUESTION_BOX[1] + 10)
         self.desktop.xdotool("type", "--delay", "20", "Is it late?")
         self.wait_until_question_is("Is it late?")
-        self.assertEqual(self.press_ask_and_read_reply("Is it late?"), FIRST_REPLIES[1])
+        boxes, way = self.probe("press-twice").split()
+        if way != "msaa":
+            print("Wine's accessibility proxy has no action for a button: the second press is a"
+                  " click message from another program.", file=sys.stderr)
+        self.assertEqual(boxes, "1", "message boxes up")
+        self.assertEqual(self.read_reply("Is it late?"), FIRST_REPLIES[1])
         self.wait_until_question_is("")
 
         # A question of one character is a question like any other; then the echo repeats the
@@ -182,7 +189,7 @@ class ZefraUnderWine(WineDesktopTest):
         replies = self.probe("ask", "?", FIRST_ECHO - 3).split("\0")
         self.assertEqual(replies[:len(FIRST_REPLIES) - 2], FIRST_REPLIES[2:])
         self.assertNotIn("?", replies, "no echo before the 22nd reply")
-        question = "Will it\u00a0rain?\r\nOr snow? \U0001F327"
+        question = "\ufeff\ufffeWill it\u00a0rain?\r\nOr snow? \U0001F327"
         self.assertEqual(self.probe("ask", question), question)
         self.close_zefra(zefra)
 
@@ -225,6 +232,16 @@ class ZefraUnderWine(WineDesktopTest):
         self.assertIn(int(role), (ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_CLIENT))
         self.desktop.dismiss_message_box()
         self.close_zefra(zefra)
+
+    def test_a_window_that_cannot_be_built_shows_its_failure_until_dismissed(self):
+        failed = self.desktop.start(self, [WINE_RUN, os.environ["ZEFRA_BUILD_FAILURE"]])
+        self.desktop.wait_for_window(MESSAGE_BOX)
+        self.assertEqual(self.probe("message"), "a control could not be created")
+        time.sleep(1)
+        self.assertIsNone(failed.poll(), "the program ended with its failure box up")
+        self.desktop.dismiss_message_box()
+        self.assertEqual(failed.wait(30), 1)
+        self.assertEqual(self.desktop.windows_named(FORM1), [])
 
     def test_scales_with_the_screen_resolution(self):
         self.set_screen_dpi(144)
