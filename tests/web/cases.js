@@ -71,21 +71,45 @@ const focused = () => document.activeElement.id;
 const questionOf = () => document.getElementById('Text1').value;
 function setQuestion(text) { document.getElementById('Text1').value = text; }
 
-// Presses ASK as the user chooses, and gives back what the dialog said and what the box held
-// meanwhile; dismisses the dialog with the given key.
-async function ask(tab, press = () => tab.click('#Command1'), dismiss = 'Enter') {
+// What the dialog says, where the focus is, and what the question box holds meanwhile.
+const dialogShown = () => ({
+  title: document.getElementById('zefra-dialog-title').textContent,
+  text: document.getElementById('zefra-dialog-text').textContent,
+  focus: document.activeElement.textContent,
+  question: document.getElementById('Text1').value,
+});
+
+// Presses ASK as the user chooses (press), reads the dialog in the page while it is up (read),
+// and dismisses it (dismiss: a key, or what else the user does); gives back what read gave.
+async function ask(tab, { press = () => tab.click('#Command1'), read = dialogShown,
+  dismiss = 'Enter' } = {}) {
   await press();
   await until(tab, dialogOpen);
-  const shown = await tab.evaluate(() => ({
-    title: document.getElementById('zefra-dialog-title').textContent,
-    text: document.getElementById('zefra-dialog-text').textContent,
-    focus: document.activeElement.textContent,
-    question: document.getElementById('Text1').value,
-  }));
-  await tab.press(dismiss);
+  const shown = await tab.evaluate(read);
+  await (typeof dismiss === 'string' ? tab.press(dismiss) : dismiss());
   // Gone from the page only once the program has gone on past it.
   await until(tab, dialogGone);
   return shown;
+}
+
+// Presses a combination such as 'Shift+Tab' as a user does: each key held down in turn, then
+// all let go, the last first. down(key) and up(key) are the driver's.
+async function pressKeys(combination, down, up) {
+  const keys = combination.split('+');
+  for (const key of keys) await down(key);
+  for (const key of keys.reverse()) await up(key);
+}
+
+// A system colour as the page's theme resolves it, as rgb(...).
+function systemColour(tab, name) {
+  return tab.evaluate((css) => {
+    const probe = document.createElement('span');
+    probe.style.color = css;
+    document.body.append(probe);
+    const colour = getComputedStyle(probe).color;
+    probe.remove();
+    return colour;
+  }, name);
 }
 
 async function askAgain(tab, times) {
@@ -180,8 +204,8 @@ function describeEngine(engine) {
       assert.equal(await tab.evaluate(questionOf), '');
       assert.equal(await tab.evaluate(focused), 'Command1');
 
-      // An empty box brings the prompt and draws nothing.
-      assert.equal((await ask(tab, undefined, 'Escape')).text, PROMPT);
+      // An empty box brings the prompt.
+      assert.equal((await ask(tab, { dismiss: 'Escape' })).text, PROMPT);
       const replies = [first.text];
       for (let i = 1; i < FIRST_REPLIES.length; i++) {
         await tab.evaluate(setQuestion, `Question ${i}?`);
@@ -207,7 +231,7 @@ function describeEngine(engine) {
         assert.ok(await tab.evaluate(dialogGone), 'Enter in the box does not ask');
         await tab.press('Tab');
         assert.equal(await tab.evaluate(focused), 'Command1');
-        const shown = await ask(tab, async () => {
+        const shown = await ask(tab, { press: async () => {
           await tab.press('Enter');
           // While the box is up, the window takes no input: neither clicks nor keys reach it.
           await until(tab, dialogOpen);
@@ -216,10 +240,10 @@ function describeEngine(engine) {
           await tab.press('Tab');
           await tab.type('x');
           assert.equal(await tab.evaluate(() => document.querySelectorAll('dialog').length), 1);
-        });
+        } });
         assert.deepEqual(shown, { title: 'Zefra', text: FIRST_REPLIES[0], focus: 'OK',
           question: `${INITIAL}Rain?\n` });
-        assert.equal((await ask(tab, () => tab.press('Space'))).text, PROMPT);
+        assert.equal((await ask(tab, { press: () => tab.press('Space') })).text, PROMPT);
         await tab.press('Shift+Tab');
         assert.equal(await tab.evaluate(focused), 'Text1');
         await close(tab);
@@ -228,40 +252,32 @@ function describeEngine(engine) {
     it('echoes the question exactly, as text, whatever it holds', async () => {
       const tab = await open(pathToFileURL(PAGE).href);
       await askAgain(tab, FIRST_ECHO - 1);
-      // A no-break space, a tab, an emoji, markup, line breaks and a lone surrogate.
-      const question = 'Will it\u00a0rain\ttoday? \u{1F327}\n<b>Yes</b> &amp; <i>no</i>\n\n\ud800!';
+      // A no-break space, a tab, an emoji, markup, line breaks and a lone surrogate, then text
+      // to a megabyte, which must leave the dialog inside the screen with its OK in reach.
+      const odd = 'Will it\u00a0rain\ttoday? \u{1F327}\n<b>Yes</b> &amp; <i>no</i>\n\n\ud800!';
+      const question = odd + 'Why? '.repeat(1 << 18).slice(0, (1 << 20) - odd.length);
+      // The odd characters' code points, and a little of the rest.
+      const head = Array.from(question.slice(0, 64), (c) => c.codePointAt(0));
       await tab.evaluate(setQuestion, question);
       // Whether the driver carried the lone surrogate across unchanged.
-      const sent = await tab.evaluate(() => Array.from(document.getElementById('Text1').value,
-        (c) => c.codePointAt(0)));
-      assert.deepEqual(sent, Array.from(question, (c) => c.codePointAt(0)));
-      await tab.click('#Command1');
-      await until(tab, dialogOpen);
-      const shown = await tab.evaluate(() => {
-        const text = document.getElementById('zefra-dialog-text');
-        return { units: Array.from(text.textContent, (c) => c.codePointAt(0)),
-          elements: text.children.length };
-      });
-      assert.deepEqual(shown.units, sent);
+      assert.deepEqual(await tab.evaluate(() => {
+        const sent = document.getElementById('Text1').value;
+        return [Array.from(sent.slice(0, 64), (c) => c.codePointAt(0)), sent.length];
+      }), [head, 1 << 20]);
+      const shown = await ask(tab, { read: () => {
+        const text = document.getElementById('zefra-dialog-text').textContent;
+        return { head: Array.from(text.slice(0, 64), (c) => c.codePointAt(0)),
+          asked: text === document.getElementById('Text1').value, length: text.length,
+          elements: document.getElementById('zefra-dialog-text').children.length,
+          box: document.querySelector('dialog[open]').getBoundingClientRect().toJSON(),
+          screen: { width: innerWidth, height: innerHeight } };
+      }, dismiss: () => tab.click('dialog[open] button') });
+      assert.deepEqual(shown.head, head);
+      assert.ok(shown.asked && shown.length === 1 << 20, 'the whole question, unchanged');
       assert.equal(shown.elements, 0, 'markup is shown as text');
-      await tab.press('Enter');
-      await until(tab, dialogGone);
-
-      // A megabyte-long echo stays inside the screen, with its OK in reach: the 61st reply.
-      await askAgain(tab, 61 - FIRST_ECHO - 1);
-      await tab.evaluate(setQuestion, 'Why? '.repeat(1 << 18).slice(0, 1 << 20));
-      await tab.click('#Command1');
-      await until(tab, dialogOpen);
-      const { box, screen, length } = await tab.evaluate(() => ({
-        box: document.querySelector('dialog[open]').getBoundingClientRect().toJSON(),
-        screen: { width: innerWidth, height: innerHeight },
-        length: document.getElementById('zefra-dialog-text').textContent.length,
-      }));
+      const { box, screen } = shown;
       assert.ok(box.x >= 0 && box.y >= 0 && box.right <= screen.width &&
         box.bottom <= screen.height, JSON.stringify({ box, screen }));
-      assert.equal(length, 1 << 20);
-      await tab.click('dialog[open] button');
-      await until(tab, dialogGone);
       assert.equal(await tab.evaluate(questionOf), '');
       await close(tab);
     });
@@ -325,24 +341,21 @@ function describeEngine(engine) {
       if (ratio !== 2) without('scale');
       assert.equal(await tab.evaluate(() => document.querySelector('#Form1 canvas').width),
         Math.round(432 * ratio));
-      const face = await tab.evaluate(() => {
-        const probe = document.createElement('span');
-        probe.style.color = 'ButtonFace';
-        document.body.append(probe);
-        return getComputedStyle(probe).color;
-      });
+      const face = await systemColour(tab, 'ButtonFace');
       assert.equal(await pixel(tab, 1, 1), face, 'a corner outside the ball');
       assert.equal(await pixel(tab, 430, 429), face, 'the corner at the bottom right');
       assert.equal(await pixel(tab, 40, 216), 'rgb(0, 0, 0)', 'the ball');
       assert.equal(await pixel(tab, 216, 20), 'rgb(0, 0, 0)', 'the ball above the box');
       const field = await pixel(tab, 150, 224);
-      assert.notEqual(field, 'rgb(0, 0, 0)', 'the inner disc');
+      assert.equal(field, await systemColour(tab, 'Field'), 'the inner disc');
       if (tab.emulateDark) {
         await tab.emulateDark();
         for (let tries = 0; (await pixel(tab, 150, 224)) === field; tries++) {
           assert.ok(tries < 100, 'the inner disc takes the dark theme\'s colour');
           await new Promise((resolve) => setTimeout(resolve, 50));
         }
+        assert.equal(await pixel(tab, 150, 224), await systemColour(tab, 'Field'),
+          'the inner disc in the dark theme');
       } else {
         without('dark');
       }
@@ -401,4 +414,4 @@ async function driverTab(page, context, url, { press, resize, beforeLoad }) {
 }
 
 module.exports = { FIRST_REPLIES, PAGE, ask, describeEngine, dialogGone, dialogOpen,
-  driverTab, serve, until, windowUp };
+  driverTab, pressKeys, serve, until, windowUp };

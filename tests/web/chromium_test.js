@@ -14,7 +14,7 @@ const os = require('node:os');
 const path = require('node:path');
 const { after, before, describe, it } = require('node:test');
 const { chromium } = require('playwright-core');
-const { FIRST_REPLIES, PAGE, ask, describeEngine, dialogGone, dialogOpen, driverTab, serve,
+const { FIRST_REPLIES, PAGE, ask, describeEngine, dialogOpen, driverTab, serve,
   until, windowUp } = require('./cases');
 
 const WEB_APP = PAGE && path.join(path.dirname(PAGE), 'web-app');
@@ -119,13 +119,14 @@ if (require.main === module) describe('Zefra.html and the web app in Chromium', 
       const phone = await newTab(`${served.url}Zefra.html`, { viewport: { width: 360,
         height: 640 }, deviceScaleFactor: 3, hasTouch: true, isMobile: true });
       await until(phone, windowUp);
-      await phone.page.tap('#Command1');
-      await until(phone, dialogOpen);
-      assert.equal(await phone.page.textContent('#zefra-dialog-text'), FIRST_REPLIES[0]);
-      const ok = await phone.page.locator('dialog[open] button').boundingBox();
+      const { text, ok } = await ask(phone, {
+        press: () => phone.page.tap('#Command1'),
+        read: () => ({ text: document.getElementById('zefra-dialog-text').textContent,
+          ok: document.querySelector('dialog[open] button').getBoundingClientRect().toJSON() }),
+        dismiss: () => phone.page.tap('dialog[open] button'),
+      });
+      assert.equal(text, FIRST_REPLIES[0]);
       assert.ok(ok.width >= 44 && ok.height >= 44, JSON.stringify(ok));
-      await phone.page.tap('dialog[open] button');
-      await until(phone, dialogGone);
       assert.deepEqual(phone.messages, []);
       await phone.close();
 

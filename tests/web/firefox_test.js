@@ -8,17 +8,14 @@
 'use strict';
 
 const puppeteer = require('puppeteer-core');
-const { describeEngine, driverTab, until } = require('./cases');
+const { describeEngine, driverTab, pressKeys, until } = require('./cases');
 
 let browser;
 
-// 'Shift+Tab' as its keys held down in turn, the last pressed, then all let go. Puppeteer
-// names the space bar by its character.
-async function press(keyboard, keys) {
-  const [key, ...held] = keys.split('+').reverse();
-  for (const modifier of held.reverse()) await keyboard.down(modifier);
-  await keyboard.press(key === 'Space' ? ' ' : key);
-  for (const modifier of held.reverse()) await keyboard.up(modifier);
+// Puppeteer names the space bar by its character.
+function press(keyboard, keys) {
+  const named = (key) => (key === 'Space' ? ' ' : key);
+  return pressKeys(keys, (key) => keyboard.down(named(key)), (key) => keyboard.up(named(key)));
 }
 
 // Puppeteer sends a screen orientation beside each viewport, which ESR 140's WebDriver BiDi

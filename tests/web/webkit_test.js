@@ -16,7 +16,7 @@ const { spawn } = require('node:child_process');
 const fs = require('node:fs');
 const { Builder, By, Key, Origin } = require('selenium-webdriver');
 const { DriverService } = require('selenium-webdriver/remote');
-const { describeEngine } = require('./cases');
+const { describeEngine, pressKeys } = require('./cases');
 
 // In the library folder of the machine's processor, where Debian's WebKitGTK puts it.
 const MINIBROWSER = fs.readdirSync('/usr/lib')
@@ -70,10 +70,9 @@ async function open(url, { viewport } = {}) {
   }
   await enter();
   async function keys(combination) {
-    const names = combination.split('+');
     let actions = driver.actions();
-    for (const name of names) actions = actions.keyDown(KEYS[name] ?? name);
-    for (const name of names.reverse()) actions = actions.keyUp(KEYS[name] ?? name);
+    await pressKeys(combination, (key) => { actions = actions.keyDown(KEYS[key] ?? key); },
+      (key) => { actions = actions.keyUp(KEYS[key] ?? key); });
     await actions.perform();
   }
   return {
