@@ -22,6 +22,8 @@ class AskClickHandler {
     bool Click() noexcept;
 
     AnswerIndex lastAnswerIndex() const { return lastAnswerIndex_; }
+    // True from a click's start until its reply has been dismissed.
+    bool HandlingClick() const { return handlingClick_; }
 
   private:
     QuestionView& view_;

@@ -6,7 +6,7 @@
 //   win32_probe message              the text of the message box captioned "Zefra"
 //   win32_probe client-origin        where Form1's client area starts on the screen: "x y"
 //   win32_probe client-size          the size of Form1's client area in pixels: "width height"
-//   win32_probe close                asks Form1 to close, as its close button does
+//   win32_probe close                asks Form1 to close, as its close button and taskkill do
 //   win32_probe accessible WHAT      what a screen reader learns of the question box, the ask
 //                                    button or the message box's text (question|button|message)
 //                                    through MSAA: "name", a tab, and the role's number
@@ -175,14 +175,15 @@ DWORD WINAPI DoDefaultAction(void* target) {
     return SUCCEEDED(pressed) ? 1 : 0;
 }
 
-// "msaa" or "message": how the button was pressed.
+// "msaa", "message" or "none": how the button was pressed.
 const char* PressAccessibly(HWND button) {
     HANDLE thread = CreateThread(nullptr, 0, &DoDefaultAction, button, 0, nullptr);
     DWORD way = 0;
-    if (WaitForSingleObject(thread, 1000) == WAIT_OBJECT_0) GetExitCodeThread(thread, &way);
+    WaitForSingleObject(thread, 1000);
+    GetExitCodeThread(thread, &way);
     CloseHandle(thread);
     // Still running: the action went through, and the program is inside a second press.
-    return way == 2 ? "message" : "msaa";
+    return way == 2 ? "message" : way == 1 || way == STILL_ACTIVE ? "msaa" : "none";
 }
 
 }  // namespace
@@ -204,7 +205,7 @@ int wmain(int argc, wchar_t* argv[]) {
         GetClientRect(Form1(), &client);
         std::printf("%ld %ld", client.right, client.bottom);
     } else if (command == L"close") {
-        PostMessageW(Form1(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        PostMessageW(Form1(), WM_CLOSE, 0, 0);
     } else if (command == L"button-style") {
         const LONG_PTR style =
             GetWindowLongPtrW(FindWindowExW(Form1(), nullptr, L"Button", nullptr), GWL_STYLE);

@@ -48,6 +48,10 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     }
 }
 
+// The class brush is a system colour's.
+static_assert(layout::kForm1.background != layout::Paint::kBlack &&
+              layout::kForm1.background != layout::Paint::kTransparent);
+
 SIZE ClientSize(int dpi) {
     return {layout::TwipsToPixels(layout::kForm1.clientWidth, dpi),
             layout::TwipsToPixels(layout::kForm1.clientHeight, dpi)};
@@ -195,6 +199,8 @@ LRESULT CALLBACK Form1::WindowProcedure(HWND window, UINT message, WPARAM wParam
         if (form == nullptr) return DefWindowProcW(window, message, wParam, lParam);
         return form->HandleMessage(window, message, wParam, lParam);
     } catch (...) {
+        // The fatal box's own message loop must not bring the failing message back here.
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         ReportUnhandledFailure();
     }
 }
@@ -232,10 +238,12 @@ LRESULT Form1::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
             return 0;
         }
         case WM_CLOSE:
-            // The person closed the window: the program ends, and the window goes with the
-            // Form1 that owns it. Only this ends the message loop, so that a box still to be
-            // shown (the fatal-failure box, say) is never ended by a quit left in the queue.
-            PostQuitMessage(0);
+            // While a reply is up the window takes no input, closing included (another program
+            // can still ask). Otherwise the person closed the window: the program ends, and the
+            // window goes with the Form1 that owns it. Only this ends the message loop, so that
+            // a box still to be shown (the fatal-failure box, say) is never ended by a quit
+            // left in the queue.
+            if (!askClicks_.HandlingClick()) PostQuitMessage(0);
             return 0;
         default:
             break;
