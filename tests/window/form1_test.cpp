@@ -76,7 +76,8 @@ std::vector<SeenBox> DismissingBoxes(QWidget& form, const std::function<void()>&
         const QRect screen = box->screen()->availableGeometry();
         seen.push_back({box->windowTitle(), BoxText(*box),
                         static_cast<int>(box->findChildren<QPushButton*>().size()),
-                        ok != nullptr && ok->isDefault(), ShowsAnIcon(*box),
+                        ok != nullptr && ok->isDefault() && box->focusWidget() == ok,
+                        ShowsAnIcon(*box),
                         screen.contains(box->frameGeometry()) && ok != nullptr && ok->isVisible(),
                         form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText()});
         switch (seen.size() % 3) {
@@ -321,6 +322,7 @@ class Form1Test : public QObject {
         QCOMPARE(seen.size(), std::size_t{1});
         QVERIFY(seen[0].text == huge);
         QVERIFY(seen[0].fitsOnScreen);
+        QVERIFY(seen[0].okIsDefault);
         QCOMPARE(shown.text1->toPlainText(), QString());
     }
 

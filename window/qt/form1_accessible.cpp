@@ -23,7 +23,7 @@ class PaintedLabelAccessible final : public QAccessibleInterface {
 
     bool isValid() const override { return !form_.isNull(); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return form_->windowHandle(); }
+    QWindow* window() const override { return form_ ? form_->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(form_);
     }
@@ -37,6 +37,7 @@ class PaintedLabelAccessible final : public QAccessibleInterface {
     }
     void setText(QAccessible::Text /*kind*/, const QString& /*text*/) override {}
     QRect rect() const override {
+        if (!form_) return {};
         const QRect box = PixelBox(label_.box);
         return {form_->mapToGlobal(box.topLeft()), box.size()};
     }

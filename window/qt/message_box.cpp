@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "window/qt/layout_to_qt.h"
@@ -64,17 +65,19 @@ QWidget* MakeScrollingArea(QWidget* box, const QString& text) {
 
 }  // namespace
 
-MessageBox::MessageBox(QWidget* parent, const QString& text) : QDialog(parent), text_(text) {
+MessageBox::MessageBox(QWidget* parent, const QString& text) : QDialog(parent) {
     setWindowTitle(ToQString(layout::kApplicationTitle));
     setWindowModality(Qt::ApplicationModal);
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(FitsInALabel(text) ? MakeLabel(this, text) : MakeScrollingArea(this, text));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->setCenterButtons(true);
+    buttons->setCenterButtons(
+        style()->styleHint(QStyle::SH_MessageBox_CenterButtons, nullptr, this));
     ok_ = buttons->button(QDialogButtonBox::Ok);
     ok_->setIcon(QIcon());  // some styles put a picture on it
     ok_->setDefault(true);
+    ok_->setFocus();  // even where a scrolling area comes first
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
 }

@@ -22,14 +22,12 @@ class MessageBox final : public QDialog {
   public:
     MessageBox(QWidget* parent, const QString& text);
 
-    const QString& Text() const { return text_; }
     QPushButton* OkButton() const { return ok_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
-    QString text_;
     QPushButton* ok_ = nullptr;
 };
 
