@@ -84,7 +84,7 @@ TEST(AskClickHandlerDeathTest, AFailureThatEscapesTheAskCommandEndsTheProgram) {
 }
 
 TEST(RunGuardedDeathTest, EveryUnhandledFailureEndsInTheFatalFailurePath) {
-    EXPECT_EQ(RunGuarded([] { return 7; }), 7);
+    EXPECT_EXIT(std::exit(RunGuarded([] { return 7; })), ::testing::ExitedWithCode(7), "");
     EXPECT_EXIT(RunGuarded([]() -> int { throw std::runtime_error("no window"); }),
                 ::testing::ExitedWithCode(1), "fatal failure: no window\n$");
     EXPECT_EXIT(RunGuarded([]() -> int { throw 42; }), ::testing::ExitedWithCode(1),
