@@ -28,7 +28,8 @@ wine_packages=(
 )
 # Zefra.html built and driven in three engines, WebKitGTK's on a private X server.
 web_packages=(emscripten nodejs npm chromium firefox-esr webkit2gtk-driver xvfb)
-# The tests build the release files too.
+# The tests build the release files too, and install the Debian packages in a throwaway root
+# made with debootstrap.
 test_packages=(
     "${release_packages[@]}" "${x11_packages[@]}" "${wine_packages[@]}" "${web_packages[@]}"
     googletest libgtest-dev
@@ -38,6 +39,7 @@ test_packages=(
     g++-mingw-w64-i686-posix
     g++-i686-linux-gnu qemu-user qt6-wayland:arm64
     python3-pefile msitools lintian devscripts reuse
+    debootstrap
 )
 
 case "${1:-}" in

@@ -4,7 +4,8 @@
 # Builds Zefra every way it ships and runs every test: the warnings-as-errors build with the
 # window and end-to-end tests, the sanitizer build, the fuzz target, the Windows builds with
 # their tests under Wine, the arm64 build with its tests under emulation, the web build with its
-# browser test, and last the release checks.
+# browser test, and last the release checks. The Debian packages are installed only in a
+# throwaway root.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/debian-programs.sh
@@ -22,6 +23,48 @@ bash tools/install-deps.sh test
 in_git_checkout=false
 git rev-parse --git-dir >/dev/null 2>&1 && in_git_checkout=true
 
+# The installed-program tests (ci and arm64) install the Debian packages in a throwaway root:
+# this very system where it is one, else a root of this machine's Debian release, made in the
+# background while the first builds run.
+package_root=
+package_root_maker=
+if [ -f /etc/zefra-throwaway-root ]; then
+    echo "This system is a throwaway root: the installed-program tests install the packages in it."
+elif [ "$(id -u)" -eq 0 ]; then
+    package_root=$(mktemp -d /var/tmp/zefra-package-root.XXXXXX)
+    release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    echo "The installed-program tests install the packages in a throwaway Debian $release root," \
+        "$package_root, made meanwhile (log: $package_root.log); none in this machine's own."
+    setsid bash -c 'set -e
+        tools/debian-root.sh make "$1" "$2" python3 python3-xlib xvfb xdotool qemu-user
+        tools/debian-root.sh run "$2" dpkg --add-architecture arm64
+        tools/debian-root.sh run "$2" apt-get update -q
+        tools/debian-root.sh share "$2" "$PWD" /zefra-source' \
+        make-root "$release" "$package_root" >"$package_root.log" 2>&1 &
+    package_root_maker=$!
+    export ZEFRA_PACKAGE_ROOT=$package_root
+else
+    echo "Not root: the installed-program tests check the Debian packages as files, and install" \
+        "them nowhere."
+fi
+leave() {
+    if [ -n "$package_root_maker" ]; then
+        kill -- "-$package_root_maker" 2>/dev/null || true
+        wait "$package_root_maker" 2>/dev/null || true
+    fi
+    [ -z "$package_root" ] || { tools/debian-root.sh remove "$package_root" && rm -f "$package_root.log"; }
+}
+trap leave EXIT
+wait_for_package_root() {
+    [ -n "$package_root_maker" ] || return 0
+    wait "$package_root_maker" || {
+        tail -n 30 "$package_root.log" >&2
+        echo "Making the throwaway root failed (log above)." >&2
+        exit 1
+    }
+    package_root_maker=
+}
+
 stage format
 if $in_git_checkout; then
     git ls-files '*.cpp' '*.h'
@@ -35,6 +78,7 @@ build_and_test() {
     stage "$preset"
     cmake --preset "$preset"
     cmake --build --preset "$preset"
+    case $preset in ci | arm64) wait_for_package_root ;; esac
     ctest --preset "$preset" "$@"
 }
 
@@ -45,7 +89,7 @@ done
 # One Wine prefix for the whole run.
 wine_home=$(mktemp -d)
 export WINEPREFIX=$wine_home/prefix
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$wine_home"' EXIT
+trap 'leave; wineserver -k 2>/dev/null || true; rm -rf "$wine_home"' EXIT
 tools/wine.sh prepare "$WINEPREFIX"
 
 # The 32-bit tests run in every run: natively under 32-bit Wine where the kernel can run 32-bit
