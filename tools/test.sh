@@ -4,8 +4,9 @@
 # Builds Zefra every way it ships and runs every test: the warnings-as-errors build with the
 # window and end-to-end tests, the sanitizer build, the fuzz target, the Windows builds with
 # their tests under Wine, the arm64 build with its tests under emulation, the web build with its
-# browser test, and last the release checks. The Debian packages are installed only in a
-# throwaway root.
+# browser test, and last the release checks. It changes nothing on the machine but the packages
+# it installs: the Debian packages are installed only in a throwaway root, and Wine runs in the
+# builds' own prefixes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/debian-programs.sh
@@ -86,14 +87,9 @@ for preset in ci sanitize fuzz; do
     build_and_test "$preset"
 done
 
-# One Wine prefix for the whole run.
-wine_home=$(mktemp -d)
-export WINEPREFIX=$wine_home/prefix
-trap 'leave; wineserver -k 2>/dev/null || true; rm -rf "$wine_home"' EXIT
-tools/wine.sh prepare "$WINEPREFIX"
-
 # The 32-bit tests run in every run: natively under 32-bit Wine where the kernel can run 32-bit
 # programs, and otherwise as an i686 Linux build of the same tests under user-mode emulation.
+# Each Wine build's tests run in a Wine prefix of its own, in its build folder.
 if tools/wine.sh runs-32-bit; then
     echo "32-bit programs run here: the i686 core tests and Zefra.exe run under 32-bit Wine."
     build_and_test windows-core

@@ -9,7 +9,7 @@
 #   wine.sh prepare PREFIX   makes a Wine prefix for the tests in the folder: windows drawn
 #                            without a window manager's frame (otherwise each one stalls on
 #                            hiding), and the window's fonts mapped to free look-alikes (Wine
-#                            ignores fontconfig's aliases)
+#                            ignores fontconfig's aliases); keeps one it prepared before
 set -euo pipefail
 wine64=/usr/lib/wine/wine64
 [ -x "$wine64" ] || wine64=wine
@@ -30,6 +30,8 @@ case "${1:-}" in
         ;;
     prepare)
         prefix=$2
+        [ -f "$prefix/.prepared" ] && exit 0
+        rm -rf "$prefix"  # one left half-made
         export WINEPREFIX=$prefix WINEDEBUG=-all
         "$wine64" wineboot -i >"$prefix.log" 2>&1
         "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$prefix.log" 2>&1
@@ -39,6 +41,7 @@ case "${1:-}" in
         done
         # The registry is written when the server ends; later runs start a fresh one.
         wineserver -w
+        touch "$prefix/.prepared"
         ;;
     *)
         echo "usage: $0 loader PROGRAM | runs-32-bit | prepare PREFIX" >&2
