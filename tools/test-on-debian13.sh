@@ -13,8 +13,11 @@ source tools/debian-programs.sh
 [ $# -eq 0 ] || export ZEFRA_DEBIAN_MIRROR=$1
 
 stage_started=$SECONDS
+stage_name=
+# Each stage's own time, when it ends.
 stage() {
-    echo "=== Debian 13: $1 (the stage before took $((SECONDS - stage_started)) s)"
+    [ -z "$stage_name" ] || echo "=== Debian 13: $stage_name done in $((SECONDS - stage_started)) s"
+    stage_name=$1
     stage_started=$SECONDS
 }
 
@@ -39,4 +42,5 @@ package_folder=$(mktemp -d "$root/root/package.XXXXXX")
 package=$(find "$package_folder" -maxdepth 1 -name 'zefra_*.deb' -print -quit)
 tools/debian-root.sh run "$root" env ZEFRA_DEB="${package#"$root"}" \
     ctest --test-dir /root/zefra/build-ci -R '^zefra_install$' --verbose
-echo "=== Debian 13: done, the whole stage took $SECONDS s"
+stage ""
+echo "=== Debian 13: the whole stage took $SECONDS s"

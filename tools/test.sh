@@ -11,11 +11,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/debian-programs.sh
 
-# Each stage says how long the one before it took, so that a slow one stands out.
+# Each stage says its own time when it ends, so that a slow one stands out.
 stage_started=$SECONDS
+stage_name=
 stage() {
-    echo "=== $1 (the stage before took $((SECONDS - stage_started)) s)"
+    [ -z "$stage_name" ] || echo "=== $stage_name done in $((SECONDS - stage_started)) s"
+    stage_name=$1
     stage_started=$SECONDS
+    [ -z "$stage_name" ] || echo "=== $stage_name"
 }
 
 stage "installing what the tests need"
@@ -120,4 +123,5 @@ else
     echo "Not a git checkout: the release files are made and compared from git checkouts, so"
     echo "the release checks (REUSE, lintian, reproducibility, source archive) run there."
 fi
-echo "=== done: the release checks took $((SECONDS - stage_started)) s, the whole run $SECONDS s"
+stage ""
+echo "=== The whole test command took $SECONDS s"
