@@ -2,11 +2,11 @@
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
 # Builds Zefra every way it ships and runs every test: the warnings-as-errors build with the
-# window and end-to-end tests, the sanitizer build, the fuzz target, the Windows builds with
-# their tests under Wine, the arm64 build with its tests under emulation, the web build with its
-# browser test, and last the release checks. It changes nothing on the machine but the packages
-# it installs: the Debian packages are installed only in a throwaway root, and Wine runs in the
-# builds' own prefixes.
+# window and end-to-end tests, the sanitizer build, the fuzz target, the benchmarks (built, not
+# run), the Windows builds with their tests under Wine, the arm64 build with its tests under
+# emulation, the web build with its browser test, and last the release checks. It changes
+# nothing on the machine but the packages it installs: the Debian packages are installed only in
+# a throwaway root, and Wine runs in the builds' own prefixes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/debian-programs.sh
@@ -76,12 +76,15 @@ else
     find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print
 fi | xargs clang-format --dry-run --Werror
 
+build() {
+    stage "$1"
+    cmake --preset "$1"
+    cmake --build --preset "$1"
+}
 build_and_test() {
     local preset=$1
     shift
-    stage "$preset"
-    cmake --preset "$preset"
-    cmake --build --preset "$preset"
+    build "$preset"
     case $preset in ci | arm64) wait_for_package_root ;; esac
     ctest --preset "$preset" "$@"
 }
@@ -89,6 +92,8 @@ build_and_test() {
 for preset in ci sanitize fuzz; do
     build_and_test "$preset"
 done
+# The benchmarks must build; their figures come from bench/, run by hand.
+build bench
 
 # The 32-bit tests run in every run: natively under 32-bit Wine where the kernel can run 32-bit
 # programs, and otherwise as an i686 Linux build of the same tests under user-mode emulation.
