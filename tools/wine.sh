@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
-# The one place that knows how Windows programs are run here, for the tests, the benchmarks
-# and the tools:
+# What the tests, the benchmarks and the tools ask about Wine here: which loader runs a Windows
+# program, whether 32-bit Wine runs, and a prefix made ready for tests. (The Windows builds'
+# tests run their programs through tests/e2e/wine-run.sh, which asks this for the loader.)
 #   wine.sh loader PROGRAM   prints the loader for a program: 32-bit Wine for a 32-bit one
 #                            (PE machine 4c01), wine64 for any other and for Wine's own tools
 #   wine.sh runs-32-bit      succeeds where this machine runs 32-bit programs, and so 32-bit Wine

@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 # Builds Zefra.exe and a bare Win32 window, then prints their start-up times under Wine on Xvfb:
 # 32-bit Wine where this machine runs 32-bit programs, wine64 otherwise.
-#   bash bench/wine.sh [runs, 15 by default]
+#   bash bench/bench-wine.sh [runs, 15 by default]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/debian-programs.sh

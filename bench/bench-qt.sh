@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 # Builds the optimised program and the benchmarks, then prints the figures: start-up and memory
 # against a bare Qt window on Xvfb, the click and 1 MiB echo times, and a soak of presses.
-#   bash bench/run.sh [runs, 15 by default] [presses in the soak, 100000 by default]
+#   bash bench/bench-qt.sh [runs, 15 by default] [presses in the soak, 100000 by default]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/debian-programs.sh

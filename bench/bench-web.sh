@@ -4,7 +4,7 @@
 # Builds Zefra.html, then prints the time from navigation to the ball painted in headless
 # Chromium and Firefox ESR and in WebKitGTK's MiniBrowser, each against a bare page with the same
 # elements, and where Zefra's time goes in Chromium.
-#   bash bench/web.sh [runs, 15 by default] [engine: chromium, firefox or webkit ...]
+#   bash bench/bench-web.sh [runs, 15 by default] [engine: chromium, firefox or webkit ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/debian-programs.sh
