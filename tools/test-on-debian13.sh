@@ -30,6 +30,8 @@ root=$(mktemp -d /var/tmp/zefra-debian13.XXXXXX)
 trap 'tools/debian-root.sh remove "$root"' EXIT
 tools/debian-root.sh make trixie "$root" git
 git clone -q --no-hardlinks . "$root/root/zefra"
+[ -z "$(git status --porcelain --untracked-files=no)" ] ||
+    echo "Tracked files differ from the commit: the root tests the commit, the package is built from them."
 
 # The root is a throwaway system: the test command's installed-program tests install the
 # package straight into its package database, with no root of their own inside it.

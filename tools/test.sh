@@ -75,6 +75,7 @@ if $in_git_checkout; then
 else
     find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print
 fi | xargs clang-format --dry-run --Werror
+/usr/bin/python3 tools/check_documents.py
 
 build() {
     stage "$1"
@@ -123,6 +124,8 @@ build_and_test web
 
 stage release
 if $in_git_checkout; then
+    [ -z "$(git status --porcelain --untracked-files=no)" ] ||
+        echo "Tracked files differ from the commit: the release checks test the commit, not them."
     ctest --preset release
 else
     echo "Not a git checkout: the release files are made and compared from git checkouts, so"
