@@ -138,6 +138,24 @@ class Release(unittest.TestCase):
         run(["msiextract", "-C", str(self.work / "msi"), str(msi)], self.work)
         self.assertEqual((self.work / "msi/Programs/Zefra/Zefra.exe").read_bytes(), exe)
 
+    def test_web_files_carry_the_runtime_notices(self):
+        """The page ends with the notices of the runtime parts compiled into it, in a comment;
+        the web app's zip holds them with the Apache License's text as NOTICES.txt, and its
+        page ends as the page does."""
+        release = self.clones[0] / "release"
+        page = (release / f"Zefra-{VERSION}.html").read_text(encoding="utf-8")
+        self.assertTrue(page.endswith("-->\n"), page[-200:])
+        notices = page[page.rindex("</html>"):].split("<!--\n", 1)[1].removesuffix("-->\n")
+        web_app = zipfile.ZipFile(release / f"Zefra-{VERSION}-web.zip")
+        whole = web_app.read("NOTICES.txt").decode("utf-8")
+        for text in (notices, whole):
+            for part in ("Emscripten", "The Emscripten Authors", "Rich Felker",
+                         "LLVM Exceptions to the Apache 2.0 License",
+                         "Permission is hereby granted"):
+                self.assertIn(part, text)
+        self.assertIn("TERMS AND CONDITIONS FOR USE, REPRODUCTION, AND DISTRIBUTION", whole)
+        self.assertTrue(web_app.read("index.html").decode("utf-8").endswith(f"{notices}-->\n"))
+
     def test_two_builds_are_byte_identical(self):
         first, second = self.clones
         compared = ["build/Zefra", "build-arm64/Zefra", "build-windows/Zefra.exe",

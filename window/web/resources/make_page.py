@@ -2,11 +2,12 @@
 # SPDX-License-Identifier: MIT
 """Makes one self-contained page: the page template with the style sheet, the scripts and the
 tab's icon written into it, the program's WebAssembly inlined as base64 where the scripts mark
-its place, and a Content-Security-Policy that allows exactly those and nothing from anywhere
-else. With --web-app HEAD, the page is the web app's index.html: HEAD's links (its manifest and
-icons) go into its head, and the policy also allows the manifest, the service worker and icons
-from the page's own origin.
-    make_page.py [--web-app HEAD] TEMPLATE STYLE ICON.png WASM OUT SCRIPT..."""
+its place, a Content-Security-Policy that allows exactly those and nothing from anywhere else,
+and the notices of the runtime parts compiled in, in a comment at its end. With --web-app HEAD,
+the page is the web app's index.html: HEAD's links (its manifest and icons) go into its head,
+and the policy also allows the manifest, the service worker and icons from the page's own
+origin.
+    make_page.py [--web-app HEAD] TEMPLATE STYLE ICON.png NOTICES WASM OUT SCRIPT..."""
 
 import argparse
 import base64
@@ -29,7 +30,7 @@ def read(path):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--web-app", metavar="HEAD")
-    for name in ("template", "style", "icon", "wasm", "out"):
+    for name in ("template", "style", "icon", "notices", "wasm", "out"):
         parser.add_argument(name)
     parser.add_argument("scripts", nargs="+")
     args = parser.parse_args()
@@ -65,6 +66,7 @@ def main():
     page = (read(args.template).replace("@POLICY@", "; ".join(policy))
             .replace("@ICON_BASE64@", icon_base64).replace("@WEB_APP_HEAD@", head)
             .replace("@STYLE@", style).replace("@SCRIPT@", script))
+    page += f"<!--\n{read(args.notices)}-->\n"
     with open(out, "w", encoding="utf-8", newline="\n") as f:
         f.write(page)
 
