@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The draw, one value from the source turned into a place in the table, and the table read by
+// place; values outside their range are refused.
 
 #include "oracle/answer_table.h"
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The thirty answers, in their fixed order, and the draw that picks one of them for a press.
 
 #pragma once
 

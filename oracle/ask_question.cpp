@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The ask command, in terms of the window's view and the random source only.
 
 #include "oracle/ask_question.h"
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The ask command: what one press of ASK does, whatever window it is pressed in.
 
 #pragma once
 

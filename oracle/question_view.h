@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The window as the ask command sees it: the question box's text and a message box.
 
 #pragma once
 

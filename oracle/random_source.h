@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// The random values the draw takes: an interface that the process's generator and the tests'
+// scripted sources implement.
 
 #pragma once
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
+// Stand-ins for the window and the random source, for the tests that drive the ask command.
 
 #pragma once
 
