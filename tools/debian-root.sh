@@ -13,6 +13,7 @@
 #   debian-root.sh remove ROOT                   ends the root's processes, unmounts and removes
 #                                                it; leaves it, and says so, if a mount stays
 #   debian-root.sh mirror                        prints the archive and security archive apt uses
+#   debian-root.sh inside                        succeeds on a system that is such a root
 set -euo pipefail
 
 # What marks a root as made here: a test may install packages in the package database of a
@@ -131,7 +132,7 @@ share() {
 
 usage() {
     echo "usage: $0 make SUITE ROOT [PACKAGE...] | share ROOT FOLDER TARGET | run ROOT COMMAND..." \
-        "| remove ROOT | mirror" >&2
+        "| remove ROOT | mirror | inside" >&2
     exit 2
 }
 case "${1:-}" in
@@ -140,5 +141,6 @@ case "${1:-}" in
     run) [ $# -ge 3 ] || usage; in_root "${@:2}" ;;
     remove) [ $# -eq 2 ] || usage; remove_root "$2" ;;
     mirror) apt_archives ;;
+    inside) [ -f "$marker" ] ;;
     *) usage ;;
 esac

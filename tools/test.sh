@@ -32,7 +32,7 @@ git rev-parse --git-dir >/dev/null 2>&1 && in_git_checkout=true
 # background while the first builds run.
 package_root=
 package_root_maker=
-if [ -f /etc/zefra-throwaway-root ]; then
+if tools/debian-root.sh inside; then
     echo "This system is a throwaway root: the installed-program tests install the packages in it."
 elif [ "$(id -u)" -eq 0 ]; then
     package_root=$(mktemp -d /var/tmp/zefra-package-root.XXXXXX)
