@@ -34,12 +34,14 @@ def paragraphs(copyright_file):
     return result
 
 
-def licence_text(copyright_file, name):
-    """The text of a licence that a copyright file states once, in a paragraph of its own."""
-    for fields in paragraphs(copyright_file):
-        if list(fields) == ["License"] and fields["License"].startswith(name + "\n"):
-            return fields["License"].split("\n", 1)[1].strip("\n")
-    sys.exit(f"{copyright_file} states no licence text for {name}")
+def licence_text(copyright_file, *names):
+    """The text of a licence that a copyright file states once, in a paragraph of its own, under
+    the first of its names that it uses."""
+    for name in names:
+        for fields in paragraphs(copyright_file):
+            if list(fields) == ["License"] and fields["License"].startswith(name + "\n"):
+                return fields["License"].split("\n", 1)[1].strip("\n")
+    sys.exit(f"{copyright_file} states no licence text for {' or '.join(names)}")
 
 
 def section(title, text):
@@ -51,9 +53,10 @@ def notices(emscripten_root, apache_text):
     version = (emscripten_root / "emscripten-version.txt").read_text().strip().strip('"')
     debian_copyright = pathlib.Path("/usr/share/doc/emscripten/copyright")
     (everything,) = [p for p in paragraphs(debian_copyright) if p.get("Files") == "\n*"]
+    grant = everything.get("License-Grant", "").strip()
     runtime = (f"Copyright {everything['Copyright'].strip()}\n\n"
-               f"{everything['License-Grant'].strip()}\n\n"
-               f"{licence_text(debian_copyright, 'Expat')}")
+               + (f"{grant}\n\n" if grant else "")
+               + licence_text(debian_copyright, "Expat", "MIT"))
     musl = (emscripten_root / "system/lib/libc/musl/COPYRIGHT").read_text(encoding="utf-8")
     # The exception's text, as Debian's LLVM packages state it (Emscripten's compiler is LLVM).
     for llvm_copyright in sorted(glob.glob("/usr/share/doc/llvm-*/copyright")):
