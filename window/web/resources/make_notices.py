@@ -69,7 +69,7 @@ def notices(emscripten_root, apache_text):
     else:
         sys.exit("No Debian LLVM package here states the LLVM exception's text")
     llvm = ("Part of the LLVM Project, under the Apache License v2.0 with LLVM Exceptions\n"
-            "(SPDX-License-Identifier: Apache-2.0 WITH LLVM-exception).\n\n"
+            "(in SPDX terms, Apache-2.0 WITH LLVM-exception).\n\n"
             f"{LLVM_EXCEPTION}\n\n{exception}\n\n{apache_text}")
     return (
         f"Zefra's page is one self-contained file: besides Zefra's own code (MIT), it holds\n"
