@@ -14,11 +14,12 @@ source tools/debian-programs.sh
 
 stage_started=$SECONDS
 stage_name=
-# Each stage's own time, when it ends.
+# Each stage's name when it starts, and its own time when it ends.
 stage() {
     [ -z "$stage_name" ] || echo "=== Debian 13: $stage_name done in $((SECONDS - stage_started)) s"
     stage_name=$1
     stage_started=$SECONDS
+    [ -z "$stage_name" ] || echo "=== Debian 13: $stage_name"
 }
 
 # Making the root and mounting in it take root.
