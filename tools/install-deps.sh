@@ -13,10 +13,10 @@ run_packages=(
     fonts-comic-neue fonts-liberation2
 )
 # The release files: the Debian packages for amd64 and arm64 (cross-built, with Debian's Qt for
-# arm64 beside the machine's own), Zefra.exe and its installer, Zefra.html and the source
-# archive.
+# arm64 beside the machine's own; CPack finds their libraries' packages with dpkg-dev and file),
+# Zefra.exe and its installer, Zefra.html and the source archive.
 release_packages=(
-    git dpkg-dev g++-mingw-w64-i686-win32 mingw-w64-i686-dev wixl python3-olefile emscripten
+    git dpkg-dev file g++-mingw-w64-i686-win32 mingw-w64-i686-dev wixl python3-olefile emscripten
     g++-aarch64-linux-gnu qt6-base-dev:arm64 libgl-dev:arm64
 )
 # What the Qt program's benchmark and end-to-end tests drive it with: a private X server.
