@@ -120,5 +120,6 @@ class InstalledZefra(unittest.TestCase):
         self.assertFalse(pathlib.Path(f"/usr/share/applications/{APP_ID}.desktop").exists())
         self.assertNotEqual(subprocess.run(["dpkg", "-s", "zefra"], capture_output=True).returncode, 0)
 
+
 if __name__ == "__main__":
     unittest.main(verbosity=2)
