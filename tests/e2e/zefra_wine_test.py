@@ -99,6 +99,9 @@ class WineDesktopTest(unittest.TestCase):
         """Starts a Zefra.exe (with any arguments) and waits for its window: the process, and
         Form1's X window. Clicks are then relative to Form1's client area."""
         zefra = self.desktop.start(self, [WINE_RUN, *(command or [ZEFRA])])
+        # A case that fails before closing it would leave Zefra.exe running, beyond the reach of
+        # the process started here, for the next case's probe to find: its Wine session ends.
+        self.addCleanup(lambda: zefra.poll() is None and self.end_wine_session())
         form = self.desktop.wait_for_window(FORM1)
         self.origin = tuple(map(int, self.probe("client-origin").split()))
         return zefra, form
