@@ -252,9 +252,11 @@ function describeEngine(engine) {
     it('echoes the question exactly, as text, whatever it holds', async () => {
       const tab = await open(pathToFileURL(PAGE).href);
       await askAgain(tab, FIRST_ECHO - 1);
-      // A no-break space, a tab, an emoji, markup, line breaks and a lone surrogate, then text
-      // to a megabyte, which must leave the dialog inside the screen with its OK in reach.
-      const odd = 'Will it\u00a0rain\ttoday? \u{1F327}\n<b>Yes</b> &amp; <i>no</i>\n\n\ud800!';
+      // Byte-order marks first, a no-break space, a tab, an emoji, markup, line breaks and a lone
+      // surrogate, then text to a megabyte, which must leave the dialog inside the screen with
+      // its OK in reach.
+      const odd = '\ufeff\ufffeWill it\u00a0rain\ttoday? \u{1F327}\n' +
+        '<b>Yes</b> &amp; <i>no</i>\n\n\ud800!';
       const question = odd + 'Why? '.repeat(1 << 18).slice(0, (1 << 20) - odd.length);
       // The odd characters' code points, and a little of the rest.
       const head = Array.from(question.slice(0, 64), (c) => c.codePointAt(0));
