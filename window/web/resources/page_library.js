@@ -86,12 +86,23 @@ mergeInto(LibraryManager.library, {
     },
 
     // A modal dialog in the manner of a message box: its title, the text as text with its line
-    // breaks, and one OK button with the focus. Nothing else on the page takes input meanwhile.
+    // breaks, and one OK button with the focus. Nothing else on the page takes input meanwhile:
+    // a screen-wide shield under the dialog takes the pointer, Tab stays on OK, and the focus
+    // comes back to OK from wherever else on the page it goes. The dialog stands beside the
+    // page's main part and leaves it in the accessibility tree, so that a screen reader sees the
+    // focus move from the page into the dialog and announces it, its title and its text.
+    // showModal(), or making the main part inert, would take the main part out of the tree with
+    // the focus still in it: the reader then moves silently into the dialog and announces only
+    // OK.
     dialog: function (title, message) {
+      var shield = document.createElement('div');
       var dialog = document.createElement('dialog');
       var heading = document.createElement('h1');
       var body = document.createElement('div');
       var ok = document.createElement('button');
+      shield.className = 'zefra-shield';
+      // A press on the shield leaves the focus where it is.
+      shield.addEventListener('mousedown', function (event) { event.preventDefault(); });
       heading.id = 'zefra-dialog-title';
       heading.textContent = title;
       body.id = 'zefra-dialog-text';
@@ -101,13 +112,25 @@ mergeInto(LibraryManager.library, {
       ok.textContent = 'OK';
       ok.addEventListener('click', function () { dialog.close(); });
       dialog.setAttribute('role', 'alertdialog');
+      dialog.setAttribute('aria-modal', 'true');
       dialog.setAttribute('aria-labelledby', heading.id);
       dialog.setAttribute('aria-describedby', body.id);
+      dialog.addEventListener('keydown', function (event) {
+        if (event.key === 'Escape') dialog.close();
+        if (event.key === 'Tab') event.preventDefault();
+      });
+      function keepFocus(event) {
+        if (!dialog.contains(event.target)) ok.focus();
+      }
+      document.addEventListener('focusin', keepFocus);
+      dialog.addEventListener('close', function () {
+        document.removeEventListener('focusin', keepFocus);
+        shield.remove();
+        dialog.remove();
+      });
       dialog.append(heading, body, ok);
-      // Inside the page's main part, as everything it shows is, once the window is shown.
-      (ZefraPage.main && ZefraPage.main.isConnected ? ZefraPage.main : document.body)
-        .appendChild(dialog);
-      dialog.showModal();
+      document.body.append(shield, dialog);
+      dialog.show();
       ok.focus();
       return dialog;
     },
@@ -289,7 +312,6 @@ mergeInto(LibraryManager.library, {
       }
       // However it is dismissed, OK, Enter or Escape, the program goes on from here.
       dialog.addEventListener('close', function () {
-        dialog.remove();
         if (ZefraPage.askButton) ZefraPage.askButton.focus();
         wakeUp(true);
       }, { once: true });
@@ -298,8 +320,12 @@ mergeInto(LibraryManager.library, {
 
   zefra_show_fatal_failure__deps: ['$ZefraPage'],
   zefra_show_fatal_failure: function (title, titleLength, what, whatLength) {
-    if (ZefraPage.form) ZefraPage.form.inert = true;
-    ZefraPage.dialog(ZefraPage.text(title, titleLength), 'Zefra has failed and stopped: ' +
-                     UTF8ToString(what, whatLength) + '\nReload the page to start it again.');
+    var dialog = ZefraPage.dialog(ZefraPage.text(title, titleLength), 'Zefra has failed and ' +
+                                  'stopped: ' + UTF8ToString(what, whatLength) +
+                                  '\nReload the page to start it again.');
+    // Once the box is dismissed, the window takes no more input.
+    dialog.addEventListener('close', function () {
+      if (ZefraPage.form) ZefraPage.form.inert = true;
+    });
   },
 });
