@@ -35,7 +35,7 @@ test_packages=(
     googletest libgtest-dev
     clang clang-format libclang-rt-dev
     dbus desktop-file-utils appstream
-    at-spi2-core python3-pyatspi qt6-wayland weston
+    at-spi2-core python3-pyatspi qt6-wayland weston orca speech-dispatcher speech-dispatcher-espeak-ng
     g++-mingw-w64-i686-posix
     g++-i686-linux-gnu qemu-user qt6-wayland:arm64
     python3-pefile msitools lintian devscripts reuse
