@@ -179,7 +179,7 @@ class Orca:
             for line in lines:
                 text = line.decode("utf-8", "replace").rstrip("\r")
                 self.lines.append(text)
-                spoken = re.search(r"SPEECH OUTPUT: '(.*)'( voice=\w+)?(\{.*\})?$", text)
+                spoken = re.search(r"SPEECH OUTPUT: '(.*)'( voice=\w+)? ?(\{.*\})?$", text)
                 if spoken:
                     self.spoken.append(spoken.group(1))
 
