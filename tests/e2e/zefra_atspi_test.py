@@ -23,7 +23,7 @@ import unittest
 
 import pyatspi
 import x11_desktop
-from x11_desktop import EMULATOR, Desktop
+from x11_desktop import EMULATOR, FORM1, MESSAGE_BOX, Desktop
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent.parent / "tools"))
 from project import first_replies  # noqa: E402
@@ -35,16 +35,16 @@ PROMPT = "Enter in a question, please."
 # How each front end is started on X with its accessibility on, and its window's caption. A
 # browser gets a profile of its own in `folder`, which the test throws away.
 FRONT_ENDS = {
-    "xcb": lambda folder: (EMULATOR + [ZEFRA], "Form1"),
+    "xcb": lambda folder: (EMULATOR + [ZEFRA], FORM1),
     "firefox": lambda folder: (
         ["firefox-esr", "--no-remote", "--profile", firefox_profile(folder),
-         pathlib.Path(ZEFRA).resolve().as_uri()], "Form1 — Mozilla Firefox"),
+         pathlib.Path(ZEFRA).resolve().as_uri()], f"{FORM1} — Mozilla Firefox"),
     "chromium": lambda folder: (
         ["chromium", "--force-renderer-accessibility", "--no-sandbox", "--disable-gpu",
          f"--user-data-dir={folder}/chromium", "--no-first-run", "--no-default-browser-check",
          "--disable-background-networking", "--disable-component-update", "--disable-sync",
          "--password-store=basic", pathlib.Path(ZEFRA).resolve().as_uri()],
-        "Form1 - Chromium"),
+        f"{FORM1} - Chromium"),
 }
 
 
@@ -263,16 +263,17 @@ class ZefraThroughAScreenReader(unittest.TestCase):
         def close_box():
             # The Qt program's box is a window of its own: once it closes, the focus goes back
             # to Zefra's window, as a window manager gives it.
-            own_window = desktop.windows_named("Zefra")
+            own_window = desktop.windows_named(MESSAGE_BOX)
             desktop.xdotool("key", "Return")
             if own_window:
-                desktop.wait_for(lambda: not desktop.windows_named("Zefra"), "the box to close")
+                desktop.wait_for(lambda: not desktop.windows_named(MESSAGE_BOX),
+                                 "the box to close")
                 desktop.focus_and(window)
         orca.after("started", start, r"\bQuestion (text|entry)\b")
         orca.after("Tab", key("Tab"), f"ASK {button}")
-        orca.after("Space", key("space"), "Zefra", re.escape(FIRST_REPLIES[0]), f"OK {button}")
+        orca.after("Space", key("space"), MESSAGE_BOX, re.escape(FIRST_REPLIES[0]), f"OK {button}")
         orca.after("Enter", close_box, f"ASK {button}")
-        orca.after("Space, the box empty", key("space"), "Zefra", re.escape(PROMPT),
+        orca.after("Space, the box empty", key("space"), MESSAGE_BOX, re.escape(PROMPT),
                    f"OK {button}")
         orca.after("Enter", close_box, f"ASK {button}")
 
