@@ -72,6 +72,9 @@ mergeInto(LibraryManager.library, {
       })();
     },
 
+    // The program ignores a press while it handles one, but its call is then suspended inside
+    // the module (waiting for the dialog), and a second asynchronous call must not enter it:
+    // the page keeps that one out itself.
     press: function () {
       if (ZefraPage.pressing) return;
       ZefraPage.pressing = true;
