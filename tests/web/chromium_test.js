@@ -98,8 +98,8 @@ if (require.main === module) describe('Zefra.html and the web app in Chromium', 
     assert.deepEqual(pngSize(Buffer.from(links[0][1].slice(22), 'base64')), [32, 32]);
 
     const files = fs.readdirSync(WEB_APP).sort();
-    assert.deepEqual(files, ['icon-192.png', 'icon-512.png', 'icon-maskable-512.png',
-      'index.html', 'manifest.webmanifest', 'service-worker.js']);
+    assert.deepEqual(files, ['NOTICES.txt', 'icon-192.png', 'icon-512.png',
+      'icon-maskable-512.png', 'index.html', 'manifest.webmanifest', 'service-worker.js']);
     const total = files.reduce((sum, file) => sum + fs.statSync(path.join(WEB_APP, file)).size, 0);
     assert.ok(total <= 256 * 1024, `the web app is ${total} bytes`);
     const index = policyOf(fs.readFileSync(path.join(WEB_APP, 'index.html'), 'utf8'));
