@@ -102,8 +102,10 @@ class InstalledZefra(unittest.TestCase):
             print(f"In the throwaway root {root}:\n{done.stderr}", file=sys.stderr)
 
     def install_start_and_remove(self, package):
+        """Only ever called inside a throwaway root (tools/debian-root.sh inside)."""
         # As a user installs it: apt brings what it depends on.
-        self.addCleanup(subprocess.run, ["dpkg", "--purge", "zefra"], capture_output=True)
+        purge_in_root = ["dpkg", "--purge", "zefra"]
+        self.addCleanup(subprocess.run, purge_in_root, capture_output=True)
         run("apt-get", "install", "-y", "-q", "--no-install-recommends", str(package.resolve()),
             env=dict(os.environ, DEBIAN_FRONTEND="noninteractive"), timeout=900)
 
@@ -115,7 +117,7 @@ class InstalledZefra(unittest.TestCase):
         desktop.request_close(window)
         self.assertEqual(zefra.wait(10), 0)
 
-        run("dpkg", "--purge", "zefra")
+        run(*purge_in_root)
         self.assertFalse(pathlib.Path("/usr/games/Zefra").exists())
         self.assertFalse(pathlib.Path(f"/usr/share/applications/{APP_ID}.desktop").exists())
         self.assertNotEqual(subprocess.run(["dpkg", "-s", "zefra"], capture_output=True).returncode, 0)
