@@ -62,18 +62,13 @@ SIZE ClientSize(int dpi) {
 Form1::Form1(HINSTANCE instance, RandomSource& source) : askClicks_(*this, source) {
     RegisterWindowClass(instance, &WindowProcedure);
     const std::wstring caption = ToWide(layout::kForm1.caption);
+    const SIZE size = WindowSizeFor(ClientSize(DpiOf(nullptr)), kStyle, kExStyle, DpiOf(nullptr));
     window_.reset(CreateWindowExW(kExStyle, kWindowClass, caption.c_str(), kStyle, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                  instance, this));
+                                  CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance,
+                                  this));
     if (!window_) throw std::runtime_error("the main window could not be created");
     CreateControls(instance);
-    // Sized once it exists, at the resolution of the monitor it went to, which is also the one
-    // its controls are laid out for.
-    const int dpi = DpiOf(window_.get());
-    const SIZE size = WindowSizeFor(ClientSize(dpi), kStyle, kExStyle, dpi);
-    SetWindowPos(window_.get(), nullptr, 0, 0, size.cx, size.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ApplyDpi(dpi);
+    ApplyDpi(DpiOf(window_.get()));
 }
 
 void Form1::Show(int showCommand) {
