@@ -10,6 +10,8 @@
 #                                                and npm's cafile, apt's lists and PACKAGE...
 #   debian-root.sh share ROOT FOLDER TARGET      shows FOLDER read-only at TARGET in the root
 #   debian-root.sh run ROOT COMMAND...           runs COMMAND in the root, in a clean environment
+#                                                and namespaces of its own; all that it started
+#                                                ends with it
 #   debian-root.sh remove ROOT                   ends the root's processes, unmounts and removes
 #                                                it; leaves it, and says so, if a mount stays
 #   debian-root.sh mirror                        prints the archive and security archive apt uses
@@ -33,12 +35,33 @@ apt_archives() {
         END { print archive; print security }'
 }
 
+# COMMAND runs with the root as the root of a mount namespace of its own, not in a chroot: the
+# kernel lets no chrooted process make a user namespace, which the emulated 32-bit Wine tests
+# need (tools/i386-emulation.sh). The root's mounts are carried in, and nothing mounted in the
+# namespace reaches the machine. It is a process namespace of its own too, with a /proc of its
+# own: whatever the command leaves running (a bus, an X server, a wineserver) ends with it.
 in_root() {
-    local root=$1
+    local root
+    root=$(realpath "$1")
     shift
     local npm=()
     [ -f "$root/etc/npm-cafile.pem" ] && npm=(npm_config_cafile=/etc/npm-cafile.pem)
-    chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
+    unshare --mount --propagation private --pid --fork --kill-child -- bash -c '
+        set -e
+        root=$1
+        shift
+        mount --rbind "$root" "$root"
+        old=$(mktemp -d "$root/tmp/machine-root.XXXXXX")
+        cd "$root"
+        pivot_root . "${old#"$root/"}"
+        cd /
+        umount -l "${old#"$root"}"
+        rmdir "${old#"$root"}"
+        mount -t proc proc /proc
+        # The command runs as a child of this shell, not in its place: the first process of
+        # a process namespace takes no signal it has no handler for, such as a Ctrl-C.
+        "$@" || exit
+        exit 0' enter-root "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
         PATH=/usr/bin:/bin:/usr/sbin:/sbin "${npm[@]}" "$@"
 }
 
