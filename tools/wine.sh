@@ -27,6 +27,11 @@ emulation=$(dirname "$0")/i386-emulation.sh
 # start a console program under 32-bit Wine, Debian 13's 10.0 0.2-1.4 s. None between was tried.
 quick_qemu=10
 
+# 32-bit Wine runs here as things stand: natively, or under the emulation this runs in.
+runs_32_bit() {
+    wine --version >/dev/null 2>&1
+}
+
 route() {
     local asked=${ZEFRA_WINE32_ROUTE:-}
     case $asked in
@@ -34,7 +39,7 @@ route() {
         *) echo "ZEFRA_WINE32_ROUTE is \"$asked\"; the one route it can ask for is \"emulated\"." >&2
            return 2 ;;
     esac
-    if [ -z "$asked" ] && wine --version >/dev/null 2>&1; then
+    if [ -z "$asked" ] && runs_32_bit; then
         echo "native: this machine runs 32-bit programs, so 32-bit Wine runs the 32-bit builds."
         return
     fi
@@ -76,7 +81,7 @@ case "${1:-}" in
         if [ "$(machine "$2")" = 4c01 ]; then echo wine; else echo "$wine64"; fi
         ;;
     runs-32-bit)
-        wine --version >/dev/null 2>&1
+        runs_32_bit
         ;;
     route)
         route
@@ -85,7 +90,7 @@ case "${1:-}" in
         prefix=$2
         # Which Wine the prefix was made with: its 32-bit half is made only where 32-bit Wine runs.
         made_with=64-bit
-        wine --version >/dev/null 2>&1 && made_with=32-bit
+        runs_32_bit && made_with=32-bit
         [ -f "$prefix/.prepared" ] &&
             { [ $made_with = 64-bit ] || [ "$(cat "$prefix/.prepared")" = 32-bit ]; } && exit 0
         rm -rf "$prefix"  # one left half-made
