@@ -168,6 +168,9 @@ class Orca:
 
     def read(self, master):
         pending = b""
+        # An utterance whose text holds a line break goes on over the debug output's next
+        # lines, which carry no time of their own.
+        unfinished = None
         while True:
             try:
                 chunk = os.read(master, 65536)
@@ -179,9 +182,14 @@ class Orca:
             for line in lines:
                 text = line.decode("utf-8", "replace").rstrip("\r")
                 self.lines.append(text)
+                if unfinished is not None and not re.match(r"\d+:\d+:[\d.]+ - ", text):
+                    text = f"{unfinished} {text.lstrip()}"
+                unfinished = None
                 spoken = re.search(r"SPEECH OUTPUT: '(.*)'( voice=\w+)? ?(\{.*\})?$", text)
                 if spoken:
                     self.spoken.append(spoken.group(1))
+                elif "SPEECH OUTPUT: '" in text:
+                    unfinished = text
 
     def said(self, *phrases, since=0):
         """Whether Orca has said the phrases (regular expressions), in order, since the
