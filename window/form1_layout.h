@@ -15,8 +15,9 @@ namespace zefra::layout {
 
 inline constexpr std::u16string_view kApplicationTitle = u"Zefra";
 
-// A twip is 1/1440 inch; at 96 dots per inch a pixel is 15 twips.
+// A twip is 1/1440 inch; at 96 dots per inch a pixel is 15 twips. A point is 20 twips.
 inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kTwipsPerPoint = 20;
 
 // The window system's colours, and the one fixed colour the ball is drawn in.
 enum class Paint { kBlack, kButtonFace, kButtonText, kWindowBackground, kWindowText, kTransparent };

@@ -2,18 +2,23 @@
 // SPDX-License-Identifier: MIT
 
 // The browser test's cases, the same in every engine. Each engine's file gives them a driver
-// with start(), stop() and open(url, { viewport, scale }), whose tab has: evaluate(fn, arg) in
-// the page, addScript(source) outside its policy, the user's click(selector), clickAt(x, y),
-// press('Shift+Tab') and type(text), resize(w, h), reload(), close(), and messages (everything
-// on the console and every uncaught error, as text). Where it can: accessible(selector) ->
-// { role, name } as the engine tells assistive technology, and emulateDark(). What a driver
-// cannot do, its cannot: { accessibility, scale, dark } says why; the case prints that.
+// with start(), stop() and open(url, { viewport, scale, scripts }), whose tab has:
+// evaluate(fn, arg) in the page, addScript(source) outside its policy, the user's
+// click(selector), clickAt(x, y), press('Shift+Tab') and type(text), resize(w, h), reload(),
+// screenshot() as PNG bytes, close(), and messages (everything on the console and every
+// uncaught error, as text). Where it can: accessible(selector) -> { role, name } as the engine
+// tells assistive technology, emulateDark(), and a page opened with scripts: false. What a
+// driver cannot do, its cannot: { accessibility, scale, dark, scripts } says why; the case
+// prints that.
 'use strict';
 
 const assert = require('node:assert/strict');
+const crypto = require('node:crypto');
 const fs = require('node:fs');
 const http = require('node:http');
+const os = require('node:os');
 const path = require('node:path');
+const zlib = require('node:zlib');
 const { after, afterEach, before, describe, it } = require('node:test');
 const { pathToFileURL } = require('node:url');
 
@@ -64,7 +69,10 @@ async function until(tab, fn, arg, what = String(fn)) {
   throw new Error(`timed out waiting for ${what}`);
 }
 
-const windowUp = () => document.getElementById('Command1') !== null;
+// The window is in the page from its markup on; the program has taken it over once the window
+// is no longer busy.
+const windowShown = () => document.getElementById('Command1') !== null;
+const programReady = () => document.getElementById('Form1').getAttribute('aria-busy') === null;
 const dialogOpen = () => document.querySelector('dialog[open]') !== null;
 const dialogGone = () => document.querySelector('dialog') === null;
 const focused = () => document.activeElement.id;
@@ -119,19 +127,77 @@ async function askAgain(tab, times) {
   }
 }
 
-// A pixel of the ball's canvas, copied out into a canvas of its own: reading the page's canvas
-// over and over would have the engine warn about slow readbacks.
-function pixel(tab, x, y) {
-  return tab.evaluate(([px, py]) => {
-    const canvas = document.querySelector('#Form1 canvas');
-    const ratio = canvas.width / canvas.offsetWidth;
-    const copy = document.createElement('canvas');
-    copy.width = copy.height = 1;
-    const context = copy.getContext('2d');
-    context.drawImage(canvas, Math.floor(px * ratio), Math.floor(py * ratio), 1, 1, 0, 0, 1, 1);
-    const data = context.getImageData(0, 0, 1, 1).data;
-    return `rgb(${data[0]}, ${data[1]}, ${data[2]})`;
-  }, [x, y]);
+// A screenshot's pixels, read at a point in CSS pixels as rgb(...): PNG as the drivers write
+// it, 8 bits to a channel, with or without alpha, not interlaced.
+function pixelsOf(png, ratio = 1) {
+  const width = png.readUInt32BE(16);
+  const channels = { 2: 3, 6: 4 }[png[25]];
+  assert.ok(png[24] === 8 && channels && png[28] === 0, 'a screenshot in a PNG this can read');
+  const chunks = [];
+  for (let at = 8; at < png.length; at += png.readUInt32BE(at) + 12) {
+    if (png.toString('latin1', at + 4, at + 8) === 'IDAT') {
+      chunks.push(png.subarray(at + 8, at + 8 + png.readUInt32BE(at)));
+    }
+  }
+  const data = zlib.inflateSync(Buffer.concat(chunks));
+  const stride = width * channels;
+  const rows = [];
+  for (let y = 0, at = 0; at < data.length; y++, at += stride + 1) {
+    // Each row is filtered against the one above it; undone here, as the PNG format defines.
+    const row = Buffer.from(data.subarray(at + 1, at + 1 + stride));
+    const above = rows[y - 1] ?? Buffer.alloc(stride);
+    for (let i = 0; i < stride; i++) {
+      const a = i >= channels ? row[i - channels] : 0;
+      const b = above[i];
+      const c = i >= channels ? above[i - channels] : 0;
+      const p = a + b - c;
+      const paeth = Math.abs(p - a) <= Math.abs(p - b) && Math.abs(p - a) <= Math.abs(p - c) ? a
+        : Math.abs(p - b) <= Math.abs(p - c) ? b : c;
+      row[i] += [0, a, b, (a + b) >> 1, paeth][data[at]];
+    }
+    rows.push(row);
+  }
+  return (x, y) => {
+    const at = Math.floor(x * ratio) * channels;
+    const row = rows[Math.floor(y * ratio)];
+    return `rgb(${row[at]}, ${row[at + 1]}, ${row[at + 2]})`;
+  };
+}
+
+// The page's pixels once two screenshots in a row agree: the engine may still be putting the
+// focus in the box, or drawing its ring, just after the window is shown.
+async function settledScreenshot(tab) {
+  let last = await tab.screenshot();
+  for (let tries = 0; tries < 20; tries++) {
+    await new Promise((resolve) => setTimeout(resolve, 100));
+    const next = await tab.screenshot();
+    if (next.equals(last)) return next;
+    last = next;
+  }
+  throw new Error('the page kept changing');
+}
+
+// A copy of the page in a folder of its own, with a script first in its head (and its hash in
+// the page's policy); with hold, the program waits to start until the page calls
+// zefraReleaseProgram(). Gives the copy's file URL.
+function pageCopy(html, folder, name, { head = '', hold = false } = {}) {
+  const hash = (text) => `'sha256-${crypto.createHash('sha256').update(text).digest('base64')}'`;
+  let copy = html;
+  if (hold) {
+    head += 'window.zefraProgramHeld = new Promise((resolve) => { ' +
+      'window.zefraReleaseProgram = resolve; });';
+    const start = copy.indexOf('<script type="module">') + '<script type="module">'.length;
+    const program = copy.slice(start, copy.indexOf('</script>', start));
+    const held = `await window.zefraProgramHeld;${program}`;
+    copy = copy.replace(hash(program), hash(held)).replace(program, () => held);
+  }
+  if (head) {
+    copy = copy.replace('script-src ', `script-src ${hash(head)} `)
+      .replace('<head>', `<head><script>${head}</script>`);
+  }
+  const file = path.join(folder, name);
+  fs.writeFileSync(file, copy);
+  return pathToFileURL(file).href;
 }
 
 // axe-core's report on the page as it is: WCAG 2.2 A and AA, and its best practices.
@@ -155,10 +221,12 @@ function describeEngine(engine) {
     console.log(`${engine.name}: not tried: ${engine.cannot[what]}`);
   }
 
-  async function open(url, options) {
+  // A tab with the page, once the program has taken the window over (or, with ready: false,
+  // once the window is shown).
+  async function open(url, { ready = true, ...options } = {}) {
     const tab = await engine.open(url, options);
     tabs.add(tab);
-    await until(tab, windowUp);
+    await until(tab, ready ? programReady : windowShown);
     return tab;
   }
 
@@ -215,7 +283,7 @@ function describeEngine(engine) {
 
       // A reload is a fresh start.
       await tab.reload();
-      await until(tab, windowUp);
+      await until(tab, programReady);
       assert.equal((await ask(tab)).text, FIRST_REPLIES[0]);
       assert.deepEqual(served.asked, ['/Zefra.html', '/Zefra.html']);
       await close(tab);
@@ -290,7 +358,8 @@ function describeEngine(engine) {
       async () => {
         const tab = await open(served.page);
         // The question box can no longer be read, as when the page has lost it.
-        await tab.evaluate(() => { ZefraPage.questionBox = null; });
+        await tab.evaluate(() => Object.defineProperty(document.getElementById('Text1'), 'value',
+          { get() { throw new Error('lost'); } }));
         await tab.click('#Command1');
         await until(tab, dialogOpen);
         assert.deepEqual(await tab.evaluate(() => ({
@@ -342,31 +411,102 @@ function describeEngine(engine) {
       await close(tab);
     });
 
-    it('paints the ball sharp at the screen\'s resolution, in the theme\'s colours', async () => {
+    it('draws the ball at the screen\'s resolution, in the theme\'s colours', async () => {
       const tab = await open(served.page, { scale: 2 });
       const ratio = await tab.evaluate(() => devicePixelRatio);
       if (ratio !== 2) without('scale');
-      assert.equal(await tab.evaluate(() => document.querySelector('#Form1 canvas').width),
-        Math.round(432 * ratio));
+      const look = async () => pixelsOf(await tab.screenshot(), ratio);
+      const pixel = await look();
       const face = await systemColour(tab, 'ButtonFace');
-      assert.equal(await pixel(tab, 1, 1), face, 'a corner outside the ball');
-      assert.equal(await pixel(tab, 430, 429), face, 'the corner at the bottom right');
-      assert.equal(await pixel(tab, 40, 216), 'rgb(0, 0, 0)', 'the ball');
-      assert.equal(await pixel(tab, 216, 20), 'rgb(0, 0, 0)', 'the ball above the box');
-      const field = await pixel(tab, 150, 224);
+      assert.equal(pixel(1, 1), face, 'a corner outside the ball');
+      assert.equal(pixel(430, 429), face, 'the corner at the bottom right');
+      assert.equal(pixel(40, 216), 'rgb(0, 0, 0)', 'the ball');
+      assert.equal(pixel(216, 20), 'rgb(0, 0, 0)', 'the ball above the box');
+      const field = pixel(150, 224);
       assert.equal(field, await systemColour(tab, 'Field'), 'the inner disc');
       if (tab.emulateDark) {
         await tab.emulateDark();
-        for (let tries = 0; (await pixel(tab, 150, 224)) === field; tries++) {
+        for (let tries = 0; (await look())(150, 224) === field; tries++) {
           assert.ok(tries < 100, 'the inner disc takes the dark theme\'s colour');
           await new Promise((resolve) => setTimeout(resolve, 50));
         }
-        assert.equal(await pixel(tab, 150, 224), await systemColour(tab, 'Field'),
+        assert.equal((await look())(150, 224), await systemColour(tab, 'Field'),
           'the inner disc in the dark theme');
       } else {
         without('dark');
       }
       await close(tab);
+    });
+
+    it('shows the window before the program is ready, and loses nothing done meanwhile',
+      async () => {
+        const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'zefra-page-'));
+        const held = pageCopy(fs.readFileSync(PAGE, 'utf8'), folder, 'Zefra.html', { hold: true });
+        try {
+          // The program changes no pixel as it takes the window over; the caret, which blinks,
+          // is hidden for the comparison.
+          const tab = await open(held, { ready: false });
+          await tab.evaluate(() => { document.getElementById('Text1').style.caretColor = 'transparent'; });
+          const before = await settledScreenshot(tab);
+          assert.equal(await tab.evaluate(programReady), false);
+          await tab.evaluate(() => zefraReleaseProgram());
+          await until(tab, programReady);
+          assert.ok((await tab.screenshot()).equals(before), 'the same pixels once it is ready');
+
+          // Typed text stays, and two presses of ASK get one reply, the first, once it is ready.
+          await tab.reload();
+          await until(tab, windowShown);
+          assert.equal(await tab.evaluate(focused), 'Text1');
+          await tab.press('Control+End');
+          await tab.type('Rain?');
+          await tab.click('#Command1');
+          await tab.press('Space');
+          assert.ok(await tab.evaluate(dialogGone), 'no reply before the program is ready');
+          const shown = await ask(tab, { press: () => tab.evaluate(() => zefraReleaseProgram()) });
+          assert.deepEqual(shown, { title: 'Zefra', text: FIRST_REPLIES[0], focus: 'OK',
+            question: `${INITIAL}Rain?` });
+          await new Promise((resolve) => setTimeout(resolve, 500));
+          assert.ok(await tab.evaluate(dialogGone), 'one reply to the presses before it was ready');
+          await tab.evaluate(setQuestion, 'Again?');
+          assert.equal((await ask(tab)).text, FIRST_REPLIES[1]);
+          await close(tab);
+        } finally {
+          fs.rmSync(folder, { recursive: true, force: true });
+        }
+      });
+
+    it('says what it needs where scripts or WebAssembly do not run', async () => {
+      const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'zefra-page-'));
+      const html = fs.readFileSync(PAGE, 'utf8');
+      const withoutWebAssembly = pageCopy(html, folder, 'Zefra.html',
+        { head: 'delete window.WebAssembly;' });
+      const needs = 'Zefra needs JavaScript and WebAssembly to answer questions.';
+      try {
+        const tab = await open(withoutWebAssembly, { ready: false });
+        await until(tab, dialogOpen);
+        assert.deepEqual(await tab.evaluate(dialogShown), { title: 'Zefra', text: needs,
+          focus: 'OK', question: INITIAL });
+        await tab.press('Enter');
+        await until(tab, () => document.getElementById('Form1').inert);
+        tabs.delete(tab);
+        await tab.close();
+        assert.ok(tab.messages.every((message) => message.includes('runs no WebAssembly')),
+          tab.messages.join('\n'));
+
+        if (engine.cannot?.scripts) {
+          without('scripts');
+          return;
+        }
+        const off = await engine.open(pathToFileURL(PAGE).href, { scripts: false });
+        tabs.add(off);
+        const pixel = pixelsOf(await off.screenshot());
+        assert.equal(pixel(40, 216), 'rgb(0, 0, 0)', 'the ball');
+        assert.deepEqual(await off.text('noscript'), needs);
+        tabs.delete(off);
+        await off.close();
+      } finally {
+        fs.rmSync(folder, { recursive: true, force: true });
+      }
     });
 
     it('fits a phone\'s 360-pixel screen whole, and keeps its size on a wide one', async () => {
@@ -416,9 +556,10 @@ async function driverTab(page, context, url, { press, resize, beforeLoad }) {
     type: (text) => page.keyboard.type(text),
     resize,
     reload: () => page.reload(),
+    screenshot: async () => Buffer.from(await page.screenshot()),
     close: () => context.close(),
   };
 }
 
 module.exports = { FIRST_REPLIES, PAGE, ask, describeEngine, dialogGone, dialogOpen,
-  driverTab, pressKeys, serve, until, windowUp };
+  driverTab, pageCopy, pixelsOf, pressKeys, programReady, serve, until };

@@ -15,7 +15,7 @@ const path = require('node:path');
 const { after, before, describe, it } = require('node:test');
 const { chromium } = require('playwright-core');
 const { FIRST_REPLIES, PAGE, ask, describeEngine, dialogOpen, driverTab, serve,
-  until, windowUp } = require('./cases');
+  until, programReady } = require('./cases');
 
 const WEB_APP = PAGE && path.join(path.dirname(PAGE), 'web-app');
 
@@ -35,6 +35,8 @@ async function tabIn(context, url) {
       resize: (width, height) => page.setViewportSize({ width, height }),
     }),
     emulateDark: () => page.emulateMedia({ colorScheme: 'dark' }),
+    // What an element shows, read by the driver, which works with the page's scripts off.
+    text: (selector) => page.locator(selector).innerText(),
     async accessible(selector) {
       const session = await context.newCDPSession(page);
       const { root } = await session.send('DOM.getDocument');
@@ -59,7 +61,8 @@ const engine = {
     browser = await chromium.launch(LAUNCH);
   },
   stop: () => browser?.close(),
-  open: (url, { viewport, scale } = {}) => newTab(url, { viewport, deviceScaleFactor: scale }),
+  open: (url, { viewport, scale, scripts = true } = {}) =>
+    newTab(url, { viewport, deviceScaleFactor: scale, javaScriptEnabled: scripts }),
 };
 module.exports = engine;
 if (require.main === module) describeEngine(engine);
@@ -118,7 +121,7 @@ if (require.main === module) describe('Zefra.html and the web app in Chromium', 
     async () => {
       const phone = await newTab(`${served.url}Zefra.html`, { viewport: { width: 360,
         height: 640 }, deviceScaleFactor: 3, hasTouch: true, isMobile: true });
-      await until(phone, windowUp);
+      await until(phone, programReady);
       const { text, ok } = await ask(phone, {
         press: () => phone.page.tap('#Command1'),
         read: () => ({ text: document.getElementById('zefra-dialog-text').textContent,
@@ -132,7 +135,7 @@ if (require.main === module) describe('Zefra.html and the web app in Chromium', 
 
       // With a mouse, OK keeps the size of a desktop's button.
       const desktop = await newTab(`${served.url}Zefra.html`);
-      await until(desktop, windowUp);
+      await until(desktop, programReady);
       await desktop.page.click('#Command1');
       await until(desktop, dialogOpen);
       assert.ok((await desktop.page.locator('dialog[open] button').boundingBox()).height < 44);
@@ -154,7 +157,7 @@ if (require.main === module) describe('Zefra.html and the web app in Chromium', 
     await app.context.setOffline(true);
     const asked = served.asked.length;
     await app.page.reload();
-    await until(app, windowUp);
+    await until(app, programReady);
     assert.equal((await ask(app)).text, FIRST_REPLIES[0]);
     assert.equal(served.asked.length, asked, 'nothing reached the server');
     assert.deepEqual(app.messages, []);

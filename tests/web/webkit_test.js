@@ -97,6 +97,7 @@ async function open(url, { viewport } = {}) {
       await driver.navigate().refresh();
       await enter();
     },
+    screenshot: async () => Buffer.from(await driver.takeScreenshot(), 'base64'),
     async close() {
       await collect();
       await driver.quit();
@@ -114,6 +115,7 @@ const engine = {
   cannot: {
     scale: 'W3C WebDriver cannot set the screen\'s resolution; the ball is checked at 1x',
     dark: 'W3C WebDriver cannot switch the theme',
+    scripts: 'W3C WebDriver cannot turn a page\'s scripts off',
   },
   async start() {
     console.log('WebKit: the console is read from inside the page once it has loaded, not ' +

@@ -1,13 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
-// The window as a page: its elements built from the description, and the ask command's view.
+// The window as a page: the markup's elements taken over, and the ask command's view.
 
 #include "window/web/form1.h"
 
 #include <stdexcept>
 
-#include "window/web/ball_painter.h"
-#include "window/web/layout_to_web.h"
+#include "window/form1_layout.h"
 #include "window/web/page.h"
 
 namespace zefra::web {
@@ -17,46 +16,17 @@ int Length(TextView text) {
     return static_cast<int>(text.size());
 }
 
-void AddControl(const char* element, const layout::Control& control, TextView text) {
-    const std::u16string_view name = layout::AccessibleNameOf(control);
-    const layout::PixelRect box = layout::ToPixels(control.box);
-    zefra_page_add_control(element, control.name, box.left, box.top, box.width, box.height,
-                           text.data(), Length(text), name.data(), Length(name),
-                           CssFontOf(*control.font).c_str(), CssColourOf(control.fill),
-                           CssColourOf(control.foreground));
-}
-
 }  // namespace
 
 Form1::Form1(RandomSource& source) : askClicks_(*this, source) {
-    const layout::Form& form = layout::kForm1;
-    zefra_page_create(layout::TwipsToPixels(form.clientWidth),
-                      layout::TwipsToPixels(form.clientHeight), form.caption.data(),
-                      Length(form.caption), CssColourOf(form.background));
-    // Back to front, which is also the tab order of the input controls.
-    for (std::size_t i = 0; i < layout::kForm1Controls.size(); ++i) {
-        const layout::Control& control = layout::kForm1Controls[i];
-        if (i == layout::kText1) {
-            AddControl("textarea", control, layout::WithLineFeedBreaks(control.text));
-        } else if (i == layout::kCommand1) {
-            AddControl("button", control, control.text);
-        } else if (control.kind == layout::ControlKind::kLabel) {
-            const std::u16string_view name = layout::AccessibleNameOf(control);
-            const layout::PixelRect box = layout::ToPixels(control.box);
-            zefra_page_add_painted_text(control.name, box.left, box.top, box.width, box.height,
-                                        name.data(), Length(name));
-        }
+    if (!zefra_page_adopt(layout::kForm1Controls[layout::kText1].name,
+                          layout::kForm1Controls[layout::kCommand1].name)) {
+        throw std::runtime_error("the window is missing from the page");
     }
-    Paint();
-    zefra_page_show();
 }
 
 void Form1::PressAsk() {
     askClicks_.Click();
-}
-
-void Form1::Paint() {
-    PaintBall();
 }
 
 Text Form1::GetQuestionText() {

@@ -9,9 +9,10 @@
 
 namespace zefra::web {
 
-// The program's one window, as a page: the ball painted on a canvas, the question box a
-// textarea and the ask button a button. It is the ask command's view of the question box and
-// its message boxes, which are modal dialogs.
+// The program's one window, as a page: the page's markup shows it before the program starts
+// (the ball drawn by the style sheet, the question box a textarea and the ask button a
+// button), and the window takes those elements over. It is the ask command's view of the
+// question box and its message boxes, which are modal dialogs.
 class Form1 final : public QuestionView {
   public:
     explicit Form1(RandomSource& source);
@@ -20,8 +21,6 @@ class Form1 final : public QuestionView {
 
     // The click of the ask button, however the page produced it.
     void PressAsk();
-    // Paints the ball again, as the theme or the screen's resolution changes.
-    void Paint();
 
     Text GetQuestionText() override;
     void SetQuestionText(TextView text) override;

@@ -32,11 +32,10 @@ const char* CssColourOf(layout::Paint paint) {
     return "transparent";
 }
 
-std::string CssFontOf(const layout::Font& font) {
+std::string CssFontOf(const layout::Font& font, std::string_view size) {
     std::string css;
     if (font.italic) css += "italic ";
-    css += std::to_string(font.weight) + " " + std::to_string(font.points) + "pt \"" +
-           Ascii(font.face) + "\"";
+    css += std::to_string(font.weight) + " " + std::string(size) + " \"" + Ascii(font.face) + "\"";
     for (const layout::FontLookAlikes& known : layout::kFontLookAlikes) {
         if (known.face != font.face) continue;
         for (const std::u16string_view lookAlike : known.lookAlikes) {

@@ -8,6 +8,7 @@
 // Its pixels are CSS pixels, 96 to the inch like the description's own.
 
 #include <string>
+#include <string_view>
 
 #include "window/form1_layout.h"
 
@@ -16,7 +17,8 @@ namespace zefra::web {
 // The CSS colour for a paint: the system colours follow the page's light, dark or forced theme.
 const char* CssColourOf(layout::Paint paint);
 
-// A CSS font: the description's face first, then its free look-alikes, then a generic family.
-std::string CssFontOf(const layout::Font& font);
+// A CSS font at the given size: the description's face first, then its free look-alikes, then
+// a generic family.
+std::string CssFontOf(const layout::Font& font, std::string_view size);
 
 }  // namespace zefra::web

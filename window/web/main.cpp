@@ -22,11 +22,6 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void zefra_press_ask() {
     if (form1 != nullptr) form1->PressAsk();
 }
-
-// The page's theme or resolution changed.
-EMSCRIPTEN_KEEPALIVE void zefra_paint() {
-    if (form1 != nullptr) form1->Paint();
-}
 }
 
 int main() {

@@ -1,13 +1,17 @@
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
-"""Makes one self-contained page: the page template with the style sheet, the scripts and the
-tab's icon written into it, the program's WebAssembly inlined as base64 where the scripts mark
-its place, a Content-Security-Policy that allows exactly those and nothing from anywhere else,
-and the notices of the runtime parts compiled in, in a comment at its end. With --web-app HEAD,
+"""Makes one self-contained page: the page template with the window's first frame (its head
+lines, markup and style, made from the window's description), the style sheets, the scripts and
+the tab's icon written into it, the program's WebAssembly inlined as base64 where the scripts
+mark its place, a Content-Security-Policy that allows exactly those and nothing from anywhere
+else, and the notices of the runtime parts compiled in, in a comment at its end. The program's
+scripts run as one module, which the browser runs once the window is painted; the early script
+runs at once, and keeps what the user does before the program is ready. With --web-app HEAD,
 the page is the web app's index.html: HEAD's links (its manifest and icons) go into its head,
 and the policy also allows the manifest, the service worker and icons from the page's own
 origin.
-    make_page.py [--web-app HEAD] TEMPLATE STYLE ICON.png NOTICES WASM OUT SCRIPT..."""
+    make_page.py --first-frame HEAD BODY STYLE --early SCRIPT [--web-app HEAD]
+                 TEMPLATE STYLE ICON.png NOTICES WASM OUT SCRIPT..."""
 
 import argparse
 import base64
@@ -29,6 +33,8 @@ def read(path):
 
 def main():
     parser = argparse.ArgumentParser()
+    parser.add_argument("--first-frame", nargs=3, metavar=("HEAD", "BODY", "STYLE"), required=True)
+    parser.add_argument("--early", metavar="SCRIPT", required=True)
     parser.add_argument("--web-app", metavar="HEAD")
     for name in ("template", "style", "icon", "notices", "wasm", "out"):
         parser.add_argument(name)
@@ -36,13 +42,15 @@ def main():
     args = parser.parse_args()
     out = args.out
 
-    style = read(args.style)
+    frame_head, window, frame_style = (read(path).strip() for path in args.first_frame)
+    style = read(args.style) + frame_style
+    early = read(args.early)
     script = "\n".join(read(path) for path in args.scripts)
     if script.count(WASM_MARKER) != 1:
         sys.exit(f"{out}: the scripts must mark the WebAssembly's place once, as {WASM_MARKER}")
     with open(args.wasm, "rb") as wasm:
         script = script.replace(WASM_MARKER, base64.b64encode(wasm.read()).decode("ascii"))
-    for text in (style, script):
+    for text in (style, early, script):
         if "</" in text.replace("<\\/", ""):
             sys.exit(f"{out}: an inlined part holds '</', which would end its element")
     with open(args.icon, "rb") as icon:
@@ -52,7 +60,7 @@ def main():
     own = " 'self'" if args.web_app else ""
     policy = [
         "default-src 'none'",
-        f"script-src {digest(script)} 'wasm-unsafe-eval'",
+        f"script-src {digest(early)} {digest(script)} 'wasm-unsafe-eval'",
         f"style-src {digest(style)}",
         f"img-src data:{own}",
     ]
@@ -64,8 +72,10 @@ def main():
                    if line and not line.startswith("<!--")) if args.web_app else ""
 
     page = (read(args.template).replace("@POLICY@", "; ".join(policy))
-            .replace("@ICON_BASE64@", icon_base64).replace("@WEB_APP_HEAD@", head)
-            .replace("@STYLE@", style).replace("@SCRIPT@", script))
+            .replace("@FIRST_FRAME_HEAD@", frame_head).replace("@ICON_BASE64@", icon_base64)
+            .replace("@WEB_APP_HEAD@", head).replace("@STYLE@", style)
+            .replace("@WINDOW@", window).replace("@EARLY_SCRIPT@", early)
+            .replace("@SCRIPT@", script))
     page += f"<!--\n{read(args.notices)}-->\n"
     with open(out, "w", encoding="utf-8", newline="\n") as f:
         f.write(page)

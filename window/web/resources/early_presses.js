@@ -1,0 +1,19 @@
+// SPDX-FileCopyrightText: 2026 Zefra developers
+// SPDX-License-Identifier: MIT
+
+// Runs as soon as the window is in the page, before the program, which the browser starts
+// once the window is painted. A press of ASK meanwhile (a click, Enter or Space) is noted, and
+// the program answers it, once, when it takes the window over. A browser that runs no module
+// scripts would never start the program: it shows the line that says what Zefra needs.
+var zefraEarlyPress = {
+  pressed: false,
+  note: function () { zefraEarlyPress.pressed = true; },
+};
+document.querySelector('#Form1 button').addEventListener('click', zefraEarlyPress.note);
+if (!('noModule' in HTMLScriptElement.prototype)) {
+  var zefraNeeds = document.querySelector('noscript');
+  var zefraLine = document.createElement('p');
+  zefraLine.className = 'zefra-needs';
+  zefraLine.textContent = zefraNeeds.textContent;
+  zefraNeeds.parentNode.insertBefore(zefraLine, zefraNeeds.nextSibling);
+}
