@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Zefra developers
 # SPDX-License-Identifier: MIT
-# Builds Zefra.html, then prints the time from navigation to the ball painted in headless
+# Builds Zefra.html, then prints the time from navigation to the ball's first paint in headless
 # Chromium and Firefox ESR and in WebKitGTK's MiniBrowser, each against a bare page with the same
-# elements, and where Zefra's time goes in Chromium.
+# elements, the time until Zefra is ready to answer, and where Zefra's time goes in Chromium.
 #   bash bench/bench-web.sh [runs, 15 by default] [engine: chromium, firefox or webkit ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
