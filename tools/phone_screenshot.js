@@ -8,6 +8,7 @@
 
 const { pathToFileURL } = require('node:url');
 const chromium = require('../tests/web/chromium_test.js');
+const { programReady } = require('../tests/web/cases.js');
 
 const [page, out] = process.argv.slice(2);
 
@@ -15,11 +16,8 @@ const [page, out] = process.argv.slice(2);
   await chromium.start();
   const tab = await chromium.open(pathToFileURL(page).href,
     { viewport: { width: 360, height: 640 }, scale: 2 });
-  // Once the ball is painted.
-  await tab.page.waitForFunction(() => {
-    const canvas = document.querySelector('canvas');
-    return canvas && canvas.width > 0;
-  });
+  // Once the program has taken the window over, as a user sees it then.
+  await tab.page.waitForFunction(programReady);
   await tab.page.screenshot({ path: out });
   await tab.close();
   await chromium.stop();
