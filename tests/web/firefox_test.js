@@ -39,8 +39,8 @@ const engine = {
     accessibility: 'WebDriver BiDi has no reading of the accessibility tree; the names are ' +
       'checked as the page tells them',
     dark: 'Puppeteer switches the theme only over the DevTools protocol, which Firefox lacks',
-    scripts: 'Puppeteer turns a page\'s scripts off only over the DevTools protocol, which ' +
-      'Firefox lacks',
+    scripts: 'Firefox ESR\'s WebDriver BiDi has no command to turn a page\'s scripts off ' +
+      '(emulation.setScriptingEnabled)',
   },
   async start() {
     browser = await puppeteer.launch({
