@@ -79,43 +79,50 @@ std::string FontStyle(const layout::Font& font) {
     return style;
 }
 
-// One control's element, and its rule in the style sheet.
-void AddControl(FirstFrame& frame, std::size_t index, const layout::Control& control) {
+// A pixel position or length, which a circle's centre and radius may put on a half pixel.
+std::string Half(int twiceThePixels) {
+    return std::to_string(twiceThePixels / 2) + (twiceThePixels % 2 != 0 ? ".5" : "");
+}
+
+// One control's element, and its rule in the style sheet. Circles are drawn in a picture over
+// the whole window, one for each run of them, so that the browser paints the ball as an image.
+void AddControl(FirstFrame& frame, const layout::Control& control) {
     const std::string id = control.name;
     const layout::PixelRect box = layout::ToPixels(control.box);
     std::string rule = "#" + id + "{";
     switch (control.kind) {
-        case layout::ControlKind::kCircle:
-            frame.body += "<div id=\"" + id + "\" class=\"zefra-circle\"></div>\n";
-            rule += BoxStyle(layout::CircleIn(box)) +
-                    "border-color:" + CssColourOf(control.foreground) + ";";
-            break;
+        case layout::ControlKind::kCircle: {
+            // The one-pixel outline lies inside the circle's box.
+            const layout::PixelRect circle = layout::CircleIn(box);
+            frame.body += "<circle id=\"" + id + "\" cx=\"" + Half(2 * circle.left + circle.width) +
+                          "\" cy=\"" + Half(2 * circle.top + circle.height) + "\" r=\"" +
+                          Half(circle.width - 1) + "\"/>\n";
+            rule += std::string("fill:") + CssColourOf(control.fill) +
+                    ";stroke:" + CssColourOf(control.foreground) + "}\n";
+            frame.style += rule;
+            return;
+        }
         case layout::ControlKind::kLabel:
             frame.body += "<span id=\"" + id + "\" class=\"zefra-label\">" + Escaped(control.text) +
                           "</span>\n";
-            rule += BoxStyle(box) + FontStyle(*control.font) +
-                    "color:" + CssColourOf(control.foreground) + ";";
             break;
         case layout::ControlKind::kTextBox:
+            // The parser drops a line feed right after the start tag: the text keeps its own.
+            frame.body += "<textarea id=\"" + id + "\" aria-label=\"" +
+                          Escaped(layout::AccessibleNameOf(control)) +
+                          "\" autocomplete=\"off\" autofocus>\n" +
+                          Escaped(layout::WithLineFeedBreaks(control.text)) + "</textarea>\n";
+            break;
         case layout::ControlKind::kPushButton: {
             const std::u16string_view name = layout::AccessibleNameOf(control);
-            const bool named = name != control.text;
-            if (index == layout::kText1) {
-                // The parser drops a line feed right after the start tag: the text keeps its own.
-                frame.body += "<textarea id=\"" + id + "\" aria-label=\"" + Escaped(name) +
-                              "\" autocomplete=\"off\" autofocus>\n" +
-                              Escaped(layout::WithLineFeedBreaks(control.text)) + "</textarea>\n";
-            } else {
-                frame.body += "<button id=\"" + id + "\" type=\"button\"" +
-                              (named ? " aria-label=\"" + Escaped(name) + "\"" : "") + ">" +
-                              Escaped(control.text) + "</button>\n";
-            }
-            rule += BoxStyle(box) + FontStyle(*control.font) +
-                    "color:" + CssColourOf(control.foreground) + ";";
+            frame.body += "<button id=\"" + id + "\" type=\"button\"" +
+                          (name != control.text ? " aria-label=\"" + Escaped(name) + "\"" : "") +
+                          ">" + Escaped(control.text) + "</button>\n";
             break;
         }
     }
-    rule += std::string("background:") + CssColourOf(control.fill) + "}\n";
+    rule += BoxStyle(box) + FontStyle(*control.font) + "color:" + CssColourOf(control.foreground) +
+            ";background:" + CssColourOf(control.fill) + "}\n";
     frame.style += rule;
 }
 
@@ -129,18 +136,29 @@ FirstFrame MakeFirstFrame() {
     frame.head = "<title>" + Escaped(form.caption) +
                  "</title>\n<meta name=\"application-name\" content=\"" +
                  Escaped(layout::kApplicationTitle) + "\">";
-    // The window is the page's main part, and its caption the page's heading.
-    frame.body = "<main>\n<h1 class=\"zefra-caption\">" + Escaped(form.caption) +
-                 "</h1>\n<div id=\"zefra-area\">\n<div id=\"Form1\" aria-busy=\"true\">\n";
-    // The unit is a CSS pixel where the window fits the screen's width, and less where not.
-    frame.style = ":root{--zefra-unit:min(1px, 100vw / " + std::to_string(width) + ")}\n" +
-                  "#zefra-area,#Form1{width:" + Scaled(width) + ";height:" + Scaled(height) +
-                  "}\n#Form1{background:" + CssColourOf(form.background) + "}\n";
+    // The caption is the heading of the page's main part, in which the window stands.
+    frame.body = "<h1 class=\"zefra-caption\">" + Escaped(form.caption) +
+                 "</h1>\n<div id=\"zefra-area\">\n<div id=\"Form1\">\n";
+    // The unit is a CSS pixel where the window fits the screen's width, and less where not;
+    // an engine that cannot work that out shows the window at its full size.
+    frame.style =
+        ":root{--zefra-unit:1px}\n@supports (width: min(1px, 1vw)){:root{--zefra-unit:min(1px, "
+        "100vw / " +
+        std::to_string(width) + ")}}\n#zefra-area,#Form1{width:" + Scaled(width) +
+        ";height:" + Scaled(height) + "}\n#Form1{background:" + CssColourOf(form.background) +
+        "}\n";
+    const std::string picture = "<svg class=\"zefra-picture\" viewBox=\"0 0 " +
+                                std::to_string(width) + " " + std::to_string(height) +
+                                "\" aria-hidden=\"true\">\n";
     // Back to front, which is also the tab order of the input controls.
-    for (std::size_t i = 0; i < layout::kForm1Controls.size(); ++i) {
-        AddControl(frame, i, layout::kForm1Controls[i]);
+    bool inPicture = false;
+    for (const layout::Control& control : layout::kForm1Controls) {
+        const bool circle = control.kind == layout::ControlKind::kCircle;
+        if (circle != inPicture) frame.body += circle ? picture : "</svg>\n";
+        inPicture = circle;
+        AddControl(frame, control);
     }
-    frame.body += "</div>\n</div>\n</main>";
+    frame.body += std::string(inPicture ? "</svg>\n" : "") + "</div>\n</div>";
     return frame;
 }
 

@@ -35,14 +35,19 @@ const char* CssColourOf(layout::Paint paint) {
 std::string CssFontOf(const layout::Font& font, std::string_view size) {
     std::string css;
     if (font.italic) css += "italic ";
-    css += std::to_string(font.weight) + " " + std::string(size) + " \"" + Ascii(font.face) + "\"";
+    css += std::to_string(font.weight) + " " + std::string(size) + " ";
+    std::string families = "\"" + Ascii(font.face) + "\"";
     for (const layout::FontLookAlikes& known : layout::kFontLookAlikes) {
         if (known.face != font.face) continue;
-        for (const std::u16string_view lookAlike : known.lookAlikes) {
-            css += ", \"" + Ascii(lookAlike) + "\"";
+        // The best look-alike is asked for first: on systems without the face, where the
+        // browser would otherwise look it up in vain before its first paint; where the face is,
+        // the look-alike seldom is.
+        families = "\"" + Ascii(known.lookAlikes.front()) + "\", " + families;
+        for (std::size_t i = 1; i < known.lookAlikes.size(); ++i) {
+            families += ", \"" + Ascii(known.lookAlikes[i]) + "\"";
         }
     }
-    return css + ", sans-serif";
+    return css + families + ", sans-serif";
 }
 
 }  // namespace zefra::web

@@ -17,8 +17,8 @@ namespace zefra::web {
 // The CSS colour for a paint: the system colours follow the page's light, dark or forced theme.
 const char* CssColourOf(layout::Paint paint);
 
-// A CSS font at the given size: the description's face first, then its free look-alikes, then
-// a generic family.
+// A CSS font at the given size: the description's face, with its free look-alikes (the best
+// first of all), then a generic family.
 std::string CssFontOf(const layout::Font& font, std::string_view size);
 
 }  // namespace zefra::web

@@ -5,8 +5,9 @@ lines, markup and style, made from the window's description), the style sheets, 
 the tab's icon written into it, the program's WebAssembly inlined as base64 where the scripts
 mark its place, a Content-Security-Policy that allows exactly those and nothing from anywhere
 else, and the notices of the runtime parts compiled in, in a comment at its end. The program's
-scripts run as one module, which the browser runs once the window is painted; the early script
-runs at once, and keeps what the user does before the program is ready. With --web-app HEAD,
+scripts run as one module, which the browser runs once it has read the whole page; the early
+script runs as soon as the window is in the page, and keeps what the user does before the
+program is ready. With --web-app HEAD,
 the page is the web app's index.html: HEAD's links (its manifest and icons) go into its head,
 and the policy also allows the manifest, the service worker and icons from the page's own
 origin.
