@@ -2,13 +2,19 @@
 // SPDX-License-Identifier: MIT
 
 // Runs as soon as the window is in the page, before the program, which the browser starts
-// once the window is painted. A press of ASK meanwhile (a click, Enter or Space) is noted, and
-// the program answers it, once, when it takes the window over. A browser that runs no module
-// scripts would never start the program: it shows the line that says what Zefra needs.
+// once it has read the whole page. Until the program takes the window over, the window is busy
+// for assistive technology, and a press of ASK (a click, Enter or Space) is noted: the program
+// answers it, once, when it is ready, with the question as it was pressed, which is kept from
+// changing meanwhile. A browser that runs no module scripts would never start the program: it
+// shows the line that says what Zefra needs.
 var zefraEarlyPress = {
   pressed: false,
-  note: function () { zefraEarlyPress.pressed = true; },
+  note: function () {
+    zefraEarlyPress.pressed = true;
+    document.querySelector('#Form1 textarea').readOnly = true;
+  },
 };
+document.getElementById('Form1').setAttribute('aria-busy', 'true');
 document.querySelector('#Form1 button').addEventListener('click', zefraEarlyPress.note);
 if (!('noModule' in HTMLScriptElement.prototype)) {
   var zefraNeeds = document.querySelector('noscript');

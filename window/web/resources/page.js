@@ -31,10 +31,11 @@ var ZefraPage = {
     if (!questionBox || !askButton) return false;
     ZefraPage.questionBox = questionBox;
     ZefraPage.askButton = askButton;
-    ZefraPage.form = askButton.parentElement;
+    ZefraPage.form = document.getElementById('Form1');
     askButton.removeEventListener('click', zefraEarlyPress.note);
     askButton.addEventListener('click', ZefraPage.press);
-    ZefraPage.form.removeAttribute('aria-busy');
+    questionBox.readOnly = false;
+    ZefraPage.form.setAttribute('aria-busy', 'false');
     // After the program's start has returned, which must not be entered again from inside.
     if (zefraEarlyPress.pressed) setTimeout(ZefraPage.press);
     return true;
@@ -109,9 +110,16 @@ var ZefraPage = {
   // The program's last word, in a dialog with the title: once it is dismissed, the window
   // takes no more input.
   stop: function (title, text) {
-    var dialog = ZefraPage.dialog(title, text);
-    dialog.addEventListener('close', function () {
-      document.getElementById('Form1').inert = true;
-    });
+    var form = document.getElementById('Form1');
+    form.setAttribute('aria-busy', 'false');
+    ZefraPage.dialog(title, text).addEventListener('close', function () { form.inert = true; });
+  },
+
+  // Where the program cannot start in this browser, the line the page shows where scripts do
+  // not run, in the fatal-failure box.
+  cannotStart: function () {
+    if (ZefraPage.form) return;  // started: the program reports its own failures
+    ZefraPage.stop(document.querySelector('meta[name="application-name"]').content,
+                   document.querySelector('noscript').textContent);
   },
 };

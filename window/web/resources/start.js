@@ -5,15 +5,15 @@
 // Its WebAssembly is written into this script as base64 (the page's maker puts it in place of
 // the marker) and handed over decoded: given the module's bytes, the runtime compiles them
 // where they are, and never tries to fetch a file, which the page's security policy forbids.
-// Where the browser runs no WebAssembly, the page says so in the fatal-failure box, with the
-// line it shows where scripts do not run, and the program does not start.
+// Where the browser runs no WebAssembly, or cannot compile the program's, the page says what
+// Zefra needs in the fatal-failure box, and the program does not start.
 if (typeof WebAssembly !== 'object') {
-  ZefraPage.stop(document.querySelector('meta[name="application-name"]').content,
-                 document.querySelector('noscript').textContent);
+  ZefraPage.cannotStart();
   throw new Error('Zefra cannot start: this browser runs no WebAssembly');
 }
 var Module = {
   printErr: function (text) { console.error(text); },
+  onAbort: ZefraPage.cannotStart,
   wasmBinary: (function (base64) {
     // The engine's own decoder where it has one; byte by byte otherwise.
     if (Uint8Array.fromBase64) return Uint8Array.fromBase64(base64);
