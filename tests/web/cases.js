@@ -69,10 +69,9 @@ async function until(tab, fn, arg, what = String(fn)) {
   throw new Error(`timed out waiting for ${what}`);
 }
 
-// The window is in the page from its markup on; the program has taken it over once the window
-// is no longer busy.
+// The window is in the page from its markup on, busy until the program has taken it over.
 const windowShown = () => document.getElementById('Command1') !== null;
-const programReady = () => document.getElementById('Form1').getAttribute('aria-busy') === null;
+const programReady = () => document.getElementById('Form1')?.getAttribute('aria-busy') === 'false';
 const dialogOpen = () => document.querySelector('dialog[open]') !== null;
 const dialogGone = () => document.querySelector('dialog') === null;
 const focused = () => document.activeElement.id;
@@ -193,7 +192,7 @@ function pageCopy(html, folder, name, { head = '', hold = false } = {}) {
   }
   if (head) {
     copy = copy.replace('script-src ', `script-src ${hash(head)} `)
-      .replace('<head>', `<head><script>${head}</script>`);
+      .replace('<meta charset="utf-8">', `$&<script>${head}</script>`);
   }
   const file = path.join(folder, name);
   fs.writeFileSync(file, copy);
@@ -446,12 +445,18 @@ function describeEngine(engine) {
           // The program changes no pixel as it takes the window over; the caret, which blinks,
           // is hidden for the comparison.
           const tab = await open(held, { ready: false });
-          await tab.evaluate(() => { document.getElementById('Text1').style.caretColor = 'transparent'; });
+          const ids = ['Shape1', 'Text1', 'Command1'];
+          await tab.evaluate((marked) => {
+            document.getElementById('Text1').style.caretColor = 'transparent';
+            for (const id of marked) document.getElementById(id).zefraMarked = true;
+          }, ids);
           const before = await settledScreenshot(tab);
           assert.equal(await tab.evaluate(programReady), false);
           await tab.evaluate(() => zefraReleaseProgram());
           await until(tab, programReady);
           assert.ok((await tab.screenshot()).equals(before), 'the same pixels once it is ready');
+          assert.deepEqual(await tab.evaluate((marked) => marked.map((id) =>
+            document.getElementById(id).zefraMarked), ids), [true, true, true], 'the same nodes');
 
           // Typed text stays, and two presses of ASK get one reply, the first, once it is ready.
           await tab.reload();
@@ -467,8 +472,11 @@ function describeEngine(engine) {
             question: `${INITIAL}Rain?` });
           await new Promise((resolve) => setTimeout(resolve, 500));
           assert.ok(await tab.evaluate(dialogGone), 'one reply to the presses before it was ready');
-          await tab.evaluate(setQuestion, 'Again?');
-          assert.equal((await ask(tab)).text, FIRST_REPLIES[1]);
+          // The box, kept as it was while the press waited, takes typing again.
+          await tab.click('#Text1');
+          await tab.type('Again?');
+          assert.deepEqual(await ask(tab), { title: 'Zefra', text: FIRST_REPLIES[1], focus: 'OK',
+            question: 'Again?' });
           await close(tab);
         } finally {
           fs.rmSync(folder, { recursive: true, force: true });
@@ -480,6 +488,8 @@ function describeEngine(engine) {
       const html = fs.readFileSync(PAGE, 'utf8');
       const withoutWebAssembly = pageCopy(html, folder, 'Zefra.html',
         { head: 'delete window.WebAssembly;' });
+      const withoutModules = pageCopy(html, folder, 'old.html',
+        { head: 'delete HTMLScriptElement.prototype.noModule;' });
       const needs = 'Zefra needs JavaScript and WebAssembly to answer questions.';
       try {
         const tab = await open(withoutWebAssembly, { ready: false });
@@ -492,6 +502,11 @@ function describeEngine(engine) {
         await tab.close();
         assert.ok(tab.messages.every((message) => message.includes('runs no WebAssembly')),
           tab.messages.join('\n'));
+        // A browser that would never run the program's module says so below the window.
+        const old = await open(withoutModules, { ready: false });
+        assert.equal(await old.evaluate(() => document.querySelector('.zefra-needs')?.textContent),
+          needs);
+        await close(old);
 
         if (engine.cannot?.scripts) {
           without('scripts');

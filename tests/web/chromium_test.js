@@ -35,8 +35,10 @@ async function tabIn(context, url) {
       resize: (width, height) => page.setViewportSize({ width, height }),
     }),
     emulateDark: () => page.emulateMedia({ colorScheme: 'dark' }),
-    // What an element shows, read by the driver, which works with the page's scripts off.
-    text: (selector) => page.locator(selector).innerText(),
+    // What an element shows, if it is shown, read by the driver, which works with the page's
+    // scripts off.
+    text: async (selector) => ((await page.locator(selector).isVisible())
+      ? page.locator(selector).innerText() : ''),
     async accessible(selector) {
       const session = await context.newCDPSession(page);
       const { root } = await session.send('DOM.getDocument');
