@@ -36,6 +36,14 @@ var ZefraPage = {
     askButton.addEventListener('click', ZefraPage.press);
     questionBox.readOnly = false;
     ZefraPage.form.setAttribute('aria-busy', 'false');
+    // The focus comes into the box now, unless the user has put it elsewhere: the markup asks
+    // for it there, but an engine may not give it while the page loads, and a screen reader
+    // may not hear it given then.
+    var focused = document.activeElement;
+    if (!focused || focused === document.body || focused === questionBox) {
+      questionBox.blur();
+      questionBox.focus({ preventScroll: true });
+    }
     // After the program's start has returned, which must not be entered again from inside.
     if (zefraEarlyPress.pressed) setTimeout(ZefraPage.press);
     return true;
