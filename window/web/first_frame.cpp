@@ -110,7 +110,7 @@ void AddControl(FirstFrame& frame, const layout::Control& control) {
             // The parser drops a line feed right after the start tag: the text keeps its own.
             frame.body += "<textarea id=\"" + id + "\" aria-label=\"" +
                           Escaped(layout::AccessibleNameOf(control)) +
-                          "\" autocomplete=\"off\" autofocus>\n" +
+                          "\" autocomplete=\"off\">\n" +
                           Escaped(layout::WithLineFeedBreaks(control.text)) + "</textarea>\n";
             break;
         case layout::ControlKind::kPushButton: {

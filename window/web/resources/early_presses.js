@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 // Runs as soon as the window is in the page, before the program, which the browser starts
-// once it has read the whole page. Until the program takes the window over, the window is busy
-// for assistive technology, and a press of ASK (a click, Enter or Space) is noted: the program
-// answers it, once, when it is ready, with the question as it was pressed, which is kept from
-// changing meanwhile. A browser that runs no module scripts would never start the program: it
-// shows the line that says what Zefra needs.
+// once it has read the whole page. It puts the focus in the question box. Until the program
+// takes the window over, the window is busy for assistive technology, and a press of ASK (a
+// click, Enter or Space) is noted: the program answers it, once, when it is ready, with the
+// question as it was pressed, which is kept from changing meanwhile. A browser that runs no
+// module scripts would never start the program: it shows the line that says what Zefra needs.
 var zefraEarlyPress = {
   pressed: false,
   note: function () {
@@ -16,6 +16,10 @@ var zefraEarlyPress = {
 };
 document.getElementById('Form1').setAttribute('aria-busy', 'true');
 document.querySelector('#Form1 button').addEventListener('click', zefraEarlyPress.note);
+// The focus in the question box from the first frame on. (An autofocus attribute would be
+// applied later, at a time of the engine's choosing, and then refused once the program has put
+// the focus there itself.)
+document.querySelector('#Form1 textarea').focus({ preventScroll: true });
 if (!('noModule' in HTMLScriptElement.prototype)) {
   var zefraNeeds = document.querySelector('noscript');
   var zefraLine = document.createElement('p');
