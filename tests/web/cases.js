@@ -420,7 +420,8 @@ function describeEngine(engine) {
       const ratio = await tab.evaluate(() => devicePixelRatio);
       if (ratio !== 2) without('scale');
       const look = async () => pixelsOf(await tab.screenshot(), ratio);
-      const pixel = await look();
+      // Once the engine has painted the page: it may not have when the program is ready.
+      const pixel = pixelsOf(await settledScreenshot(tab), ratio);
       const [face, field] = await systemColours(tab, ['ButtonFace', 'Field'], ratio);
       assert.equal(pixel(1, 1), face, 'a corner outside the ball');
       assert.equal(pixel(430, 429), face, 'the corner at the bottom right');
