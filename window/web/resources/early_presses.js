@@ -16,10 +16,16 @@ var zefraEarlyPress = {
 };
 document.getElementById('Form1').setAttribute('aria-busy', 'true');
 document.querySelector('#Form1 button').addEventListener('click', zefraEarlyPress.note);
-// The focus in the question box from the first frame on. (An autofocus attribute would be
-// applied later, at a time of the engine's choosing, and then refused once the program has put
-// the focus there itself.)
-document.querySelector('#Form1 textarea').focus({ preventScroll: true });
+// The focus comes into the question box once the first frame is drawn, unless the user has put
+// it elsewhere: given while the page is still being read, Firefox may tell a screen reader of
+// the box before the box has its name, and the reader then never says it.
+requestAnimationFrame(function () {
+  setTimeout(function () {
+    if (document.activeElement === document.body) {
+      document.querySelector('#Form1 textarea').focus({ preventScroll: true });
+    }
+  });
+});
 if (!('noModule' in HTMLScriptElement.prototype)) {
   var zefraNeeds = document.querySelector('noscript');
   var zefraLine = document.createElement('p');

@@ -35,18 +35,7 @@ var ZefraPage = {
     askButton.removeEventListener('click', zefraEarlyPress.note);
     askButton.addEventListener('click', ZefraPage.press);
     questionBox.readOnly = false;
-    // The focus comes into the box afresh, unless the user has put it elsewhere: the page put
-    // it there while it loaded, when a screen reader may not have heard it. It leaves first,
-    // and comes back in a task of its own, so that the reader sees it come in.
-    var focused = document.activeElement;
-    var refocus = !focused || focused === document.body || focused === questionBox;
-    if (refocus) questionBox.blur();
-    setTimeout(function () {
-      if (refocus && document.activeElement === document.body) {
-        questionBox.focus({ preventScroll: true });
-      }
-      ZefraPage.form.setAttribute('aria-busy', 'false');
-    });
+    ZefraPage.form.setAttribute('aria-busy', 'false');
     // After the program's start has returned, which must not be entered again from inside.
     if (zefraEarlyPress.pressed) setTimeout(ZefraPage.press);
     return true;
