@@ -35,6 +35,9 @@ var ZefraPage = {
     askButton.removeEventListener('click', zefraEarlyPress.note);
     askButton.addEventListener('click', ZefraPage.press);
     questionBox.readOnly = false;
+    // Where the program is ready before the engine has drawn its first frame, the focus comes
+    // into the box now, as the early script would have put it there then.
+    if (document.activeElement === document.body) questionBox.focus({ preventScroll: true });
     ZefraPage.form.setAttribute('aria-busy', 'false');
     // After the program's start has returned, which must not be entered again from inside.
     if (zefraEarlyPress.pressed) setTimeout(ZefraPage.press);
