@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // The page's own part of the program, first in its script: it takes over the window that the
-// page's markup has already painted, passes presses of ASK to the program, and shows the
+// page's markup shows, passes presses of ASK to the program, and shows the
 // dialogs. The page's functions that the program calls (page_library.js) work through it.
 // Texts arrive as UTF-16 code units and leave as them, never through UTF-8.
 var ZefraPage = {
@@ -34,13 +34,18 @@ var ZefraPage = {
     ZefraPage.form = document.getElementById('Form1');
     askButton.removeEventListener('click', zefraEarlyPress.note);
     askButton.addEventListener('click', ZefraPage.press);
-    questionBox.readOnly = false;
     // Where the program is ready before the engine has drawn its first frame, the focus comes
     // into the box now, as the early script would have put it there then.
     if (document.activeElement === document.body) questionBox.focus({ preventScroll: true });
     ZefraPage.form.setAttribute('aria-busy', 'false');
-    // After the program's start has returned, which must not be entered again from inside.
-    if (zefraEarlyPress.pressed) setTimeout(ZefraPage.press);
+    // After the program's start has returned, which must not be entered again from inside. The
+    // question a noted press asks stays as it was until the program has read it.
+    if (zefraEarlyPress.pressed) {
+      setTimeout(function () {
+        ZefraPage.press();
+        questionBox.readOnly = false;
+      });
+    }
     return true;
   },
 
