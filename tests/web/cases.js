@@ -499,8 +499,9 @@ function describeEngine(engine) {
       const html = fs.readFileSync(PAGE, 'utf8');
       const withoutWebAssembly = pageCopy(html, folder, 'Zefra.html',
         { head: 'delete window.WebAssembly;' });
+      // The module held for good: such a browser would never run it.
       const withoutModules = pageCopy(html, folder, 'old.html',
-        { head: 'delete HTMLScriptElement.prototype.noModule;' });
+        { head: 'delete HTMLScriptElement.prototype.noModule;', hold: true });
       const needs = 'Zefra needs JavaScript and WebAssembly to answer questions.';
       try {
         const tab = await open(withoutWebAssembly, { ready: false });
@@ -517,6 +518,10 @@ function describeEngine(engine) {
         const old = await open(withoutModules, { ready: false });
         assert.equal(await old.evaluate(() => document.querySelector('.zefra-needs')?.textContent),
           needs);
+        // Nor is its window busy for ever, nor its box kept from typing by a press of ASK.
+        await old.click('#Command1');
+        assert.deepEqual(await old.evaluate(() => [document.getElementById('Form1')
+          .getAttribute('aria-busy'), document.getElementById('Text1').readOnly]), [null, false]);
         await close(old);
 
         if (engine.cannot?.scripts) {

@@ -14,8 +14,6 @@ var zefraEarlyPress = {
     document.querySelector('#Form1 textarea').readOnly = true;
   },
 };
-document.getElementById('Form1').setAttribute('aria-busy', 'true');
-document.querySelector('#Form1 button').addEventListener('click', zefraEarlyPress.note);
 // The focus comes into the question box once the first frame is drawn, unless the user has put
 // it elsewhere: given while the page is still being read, Firefox may tell a screen reader of
 // the box before the box has its name, and the reader then never says it.
@@ -26,7 +24,10 @@ requestAnimationFrame(function () {
     }
   });
 });
-if (!('noModule' in HTMLScriptElement.prototype)) {
+if ('noModule' in HTMLScriptElement.prototype) {
+  document.getElementById('Form1').setAttribute('aria-busy', 'true');
+  document.querySelector('#Form1 button').addEventListener('click', zefraEarlyPress.note);
+} else {
   var zefraNeeds = document.querySelector('noscript');
   var zefraLine = document.createElement('p');
   zefraLine.className = 'zefra-needs';
