@@ -59,7 +59,7 @@ function watch() {
   // ready once the ask button is there.
   const ready = () => {
     const busy = document.getElementById('Form1')?.getAttribute('aria-busy');
-    const inMarkup = document.querySelector('noscript') !== null;
+    const inMarkup = document.querySelector('meta[name="application-name"]') !== null;
     if (inMarkup ? busy === 'false' : document.getElementById('Command1')) note('ready');
   };
   new MutationObserver(ready).observe(document, { childList: true, subtree: true, attributes: true });

@@ -17,9 +17,10 @@ struct FirstFrame {
     std::string style;
 };
 
-// The window in its first state: the question box with its first text and the focus. It is
-// fitted to a narrow screen by the style sheet alone, so that nothing moves once it is shown.
-// The window stays busy for assistive technology until the program takes it over.
+// The window in its first state: the question box with its first text. It is fitted to a
+// narrow screen by the style sheet alone, so that nothing moves once it is shown. The page's
+// early script gives the box the focus and keeps the window busy for assistive technology
+// until the program takes it over.
 FirstFrame MakeFirstFrame();
 
 }  // namespace zefra::web

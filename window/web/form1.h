@@ -10,7 +10,7 @@
 namespace zefra::web {
 
 // The program's one window, as a page: the page's markup shows it before the program starts
-// (the ball drawn by the style sheet, the question box a textarea and the ask button a
+// (the ball a picture in the markup, the question box a textarea and the ask button a
 // button), and the window takes those elements over. It is the ask command's view of the
 // question box and its message boxes, which are modal dialogs.
 class Form1 final : public QuestionView {
