@@ -277,13 +277,18 @@ class ZefraThroughAScreenReader(unittest.TestCase):
                 desktop.wait_for(lambda: not desktop.windows_named(MESSAGE_BOX),
                                  "the box to close")
                 desktop.focus_and(window)
-        orca.after("started", start, r"\bQuestion (text|entry)\b")
+        # Whether Orca speaks the focus as a page starts depends on the order in which the
+        # browser's events reach it: the first focus in a document it has not seen yet it takes
+        # in silence. That the focus starts in the question box shows in where Tab takes it; the
+        # box's name, once the focus comes back to it.
+        orca.after("started", start, r"\bframe\b")
         orca.after("Tab", key("Tab"), f"ASK {button}")
         orca.after("Space", key("space"), MESSAGE_BOX, re.escape(FIRST_REPLIES[0]), f"OK {button}")
         orca.after("Enter", close_box, f"ASK {button}")
         orca.after("Space, the box empty", key("space"), MESSAGE_BOX, re.escape(PROMPT),
                    f"OK {button}")
         orca.after("Enter", close_box, f"ASK {button}")
+        orca.after("Shift+Tab", key("shift+Tab"), r"\bQuestion (text|entry)\b")
 
     def read_over_atspi(self):
         zefra = subprocess.Popen(EMULATOR + [ZEFRA], env=self.env, stdout=subprocess.DEVNULL,
