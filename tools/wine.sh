@@ -94,6 +94,8 @@ case "${1:-}" in
         [ -f "$prefix/.prepared" ] &&
             { [ $made_with = 64-bit ] || [ "$(cat "$prefix/.prepared")" = 32-bit ]; } && exit 0
         rm -rf "$prefix"  # one left half-made
+        trap 'echo "wine.sh prepare: \"$BASH_COMMAND\" failed; the end of $prefix.log:" >&2
+              tail -n 20 "$prefix.log" >&2' ERR
         export WINEPREFIX=$prefix WINEDEBUG=-all
         "$wine64" wineboot -i >"$prefix.log" 2>&1
         "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$prefix.log" 2>&1
