@@ -76,6 +76,16 @@ const dialogOpen = () => document.querySelector('dialog[open]') !== null;
 const dialogGone = () => document.querySelector('dialog') === null;
 const focused = () => document.activeElement.id;
 const boxFocused = () => document.activeElement.id === 'Text1';
+// How far the page's layout has moved since it was first painted (the sum of its layout shifts),
+// or null where the engine does not tell.
+function layoutShift() {
+  if (!PerformanceObserver.supportedEntryTypes?.includes('layout-shift')) return null;
+  const observer = new PerformanceObserver(() => {});
+  observer.observe({ type: 'layout-shift', buffered: true });
+  const shifts = observer.takeRecords();
+  observer.disconnect();
+  return shifts.reduce((sum, shift) => sum + shift.value, 0);
+}
 const questionOf = () => document.getElementById('Text1').value;
 function setQuestion(text) { document.getElementById('Text1').value = text; }
 
@@ -461,7 +471,11 @@ function describeEngine(engine) {
           assert.equal(await tab.evaluate(programReady), false);
           await tab.evaluate(() => zefraReleaseProgram());
           await until(tab, programReady);
-          assert.ok((await tab.screenshot()).equals(before), 'the same pixels once it is ready');
+          const after = await tab.screenshot();
+          const shift = await tab.evaluate(layoutShift);
+          if (shift === null) without('layoutShift');
+          else assert.equal(shift, 0, 'nothing moved from the first paint on');
+          assert.ok(after.equals(before), 'the same pixels once it is ready');
           assert.deepEqual(await tab.evaluate((marked) => marked.map((id) =>
             document.getElementById(id).zefraMarked), ids), [true, true, true], 'the same nodes');
 

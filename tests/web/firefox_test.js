@@ -39,6 +39,7 @@ const engine = {
     accessibility: 'WebDriver BiDi has no reading of the accessibility tree; the names are ' +
       'checked as the page tells them',
     dark: 'Puppeteer switches the theme only over the DevTools protocol, which Firefox lacks',
+    layoutShift: 'the engine does not report layout shifts',
     scripts: 'Firefox ESR\'s WebDriver BiDi has no command to turn a page\'s scripts off ' +
       '(emulation.setScriptingEnabled)',
   },

@@ -115,6 +115,7 @@ const engine = {
   cannot: {
     scale: 'W3C WebDriver cannot set the screen\'s resolution; the ball is checked at 1x',
     dark: 'W3C WebDriver cannot switch the theme',
+    layoutShift: 'the engine does not report layout shifts',
     scripts: 'W3C WebDriver cannot turn a page\'s scripts off',
   },
   async start() {
