@@ -209,8 +209,8 @@ class Orca:
     def after(self, step, act, *phrases):
         """Does something and waits until Orca has said the phrases; prints what it said."""
         since = len(self.spoken)
-        act()
         try:
+            act()
             wait_for(lambda: self.said(*phrases, since=since), f"Orca to say {phrases}", 30)
         finally:
             self.settle()
@@ -224,15 +224,14 @@ def find(root, role, name=None):
         and (name is None or node.name == name))
 
 
-def focused_question(caption):
-    """The question box in the window captioned `caption`, once it has the focus; None before."""
+def question_box(caption):
+    """The question box in the window captioned `caption`, once that window shows it."""
     for app in pyatspi.Registry.getDesktop(0):
         for window in app or ():
             if window is not None and window.name == caption:
-                box = find(window, pyatspi.ROLE_ENTRY, "Question") or find(
-                    window, pyatspi.ROLE_TEXT, "Question")
-                if box is not None and box.getState().contains(pyatspi.STATE_FOCUSED):
-                    return box
+                return pyatspi.findDescendant(
+                    window, lambda node: node is not None and node.name == "Question"
+                    and node.getRole() in (pyatspi.ROLE_ENTRY, pyatspi.ROLE_TEXT))
     return None
 
 
@@ -278,8 +277,9 @@ class ZefraThroughAScreenReader(unittest.TestCase):
             desktop.focus_and(window)
             # A page has its caption before its script puts the focus in the box, and a Tab sent
             # in between would only bring the focus to the box.
-            wait_for(lambda: focused_question(caption), "the question box to have the focus",
-                     seconds=60)
+            box = wait_for(lambda: question_box(caption), "the question box", seconds=60)
+            wait_for(lambda: box.getState().contains(pyatspi.STATE_FOCUSED),
+                     "the question box to have the focus")
 
         def key(name):
             return lambda: desktop.xdotool("key", name)

@@ -8,8 +8,8 @@
 // screenshot() as PNG bytes, close(), and messages (everything on the console and every
 // uncaught error, as text). Where it can: accessible(selector) -> { role, name } as the engine
 // tells assistive technology, emulateDark(), and a page opened with scripts: false. What a
-// driver cannot do, its cannot: { accessibility, scale, dark, scripts } says why; the case
-// prints that.
+// driver or its engine cannot do, its cannot: { accessibility, scale, dark, scripts,
+// layoutShift } says why; the case prints that.
 'use strict';
 
 const assert = require('node:assert/strict');
@@ -76,8 +76,8 @@ const dialogOpen = () => document.querySelector('dialog[open]') !== null;
 const dialogGone = () => document.querySelector('dialog') === null;
 const focused = () => document.activeElement.id;
 const boxFocused = () => document.activeElement.id === 'Text1';
-// How far the page's layout has moved since it was first painted (the sum of its layout shifts),
-// or null where the engine does not tell.
+// The page's layout shift score since it was first painted: 0 unless something painted moved
+// by 3 CSS pixels or more between frames; null where the engine does not tell.
 function layoutShift() {
   if (!PerformanceObserver.supportedEntryTypes?.includes('layout-shift')) return null;
   const observer = new PerformanceObserver(() => {});
@@ -471,10 +471,10 @@ function describeEngine(engine) {
           assert.equal(await tab.evaluate(programReady), false);
           await tab.evaluate(() => zefraReleaseProgram());
           await until(tab, programReady);
-          const after = await tab.screenshot();
+          const after = await settledScreenshot(tab);
           const shift = await tab.evaluate(layoutShift);
           if (shift === null) without('layoutShift');
-          else assert.equal(shift, 0, 'nothing moved from the first paint on');
+          else assert.equal(shift, 0, 'nothing painted moved');
           assert.ok(after.equals(before), 'the same pixels once it is ready');
           assert.deepEqual(await tab.evaluate((marked) => marked.map((id) =>
             document.getElementById(id).zefraMarked), ids), [true, true, true], 'the same nodes');

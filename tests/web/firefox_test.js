@@ -39,7 +39,7 @@ const engine = {
     accessibility: 'WebDriver BiDi has no reading of the accessibility tree; the names are ' +
       'checked as the page tells them',
     dark: 'Puppeteer switches the theme only over the DevTools protocol, which Firefox lacks',
-    layoutShift: 'the engine does not report layout shifts',
+    layoutShift: 'Firefox ESR reports no layout shifts to the page',
     scripts: 'Firefox ESR\'s WebDriver BiDi has no command to turn a page\'s scripts off ' +
       '(emulation.setScriptingEnabled)',
   },

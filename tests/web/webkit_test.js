@@ -115,7 +115,7 @@ const engine = {
   cannot: {
     scale: 'W3C WebDriver cannot set the screen\'s resolution; the ball is checked at 1x',
     dark: 'W3C WebDriver cannot switch the theme',
-    layoutShift: 'the engine does not report layout shifts',
+    layoutShift: 'WebKitGTK reports no layout shifts to the page',
     scripts: 'W3C WebDriver cannot turn a page\'s scripts off',
   },
   async start() {
