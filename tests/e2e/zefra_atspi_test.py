@@ -218,9 +218,11 @@ class Orca:
 
 
 def find(root, role, name=None):
+    """The first node under `root` of the role (or of any of a tuple of roles) and name."""
     # Roles by value: their printed names differ between AT-SPI versions.
+    roles = role if isinstance(role, tuple) else (role,)
     return pyatspi.findDescendant(
-        root, lambda node: node is not None and node.getRole() == role
+        root, lambda node: node is not None and node.getRole() in roles
         and (name is None or node.name == name))
 
 
@@ -229,9 +231,8 @@ def question_box(caption):
     for app in pyatspi.Registry.getDesktop(0):
         for window in app or ():
             if window is not None and window.name == caption:
-                return pyatspi.findDescendant(
-                    window, lambda node: node is not None and node.name == "Question"
-                    and node.getRole() in (pyatspi.ROLE_ENTRY, pyatspi.ROLE_TEXT))
+                # An entry in a browser, a text in the Qt program.
+                return find(window, (pyatspi.ROLE_ENTRY, pyatspi.ROLE_TEXT), "Question")
     return None
 
 
