@@ -87,7 +87,7 @@ case "${1:-}" in
         route
         ;;
     prepare)
-        prefix=$2
+        prefix=$(realpath -m "$2")  # absolute, as Wine sees it on its drive Z:
         # Which Wine the prefix was made with: its 32-bit half is made only where 32-bit Wine runs.
         made_with=64-bit
         runs_32_bit && made_with=32-bit
@@ -97,12 +97,15 @@ case "${1:-}" in
         trap 'echo "wine.sh prepare: \"$BASH_COMMAND\" failed; the end of $prefix.log:" >&2
               tail -n 20 "$prefix.log" >&2' ERR
         export WINEPREFIX=$prefix WINEDEBUG=-all
-        "$wine64" wineboot -i >"$prefix.log" 2>&1
-        "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$prefix.log" 2>&1
-        for replacement in 'Comic Sans MS=Comic Neue' 'MS Sans Serif=Liberation Sans'; do
-            "$wine64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${replacement%%=*}" \
-                /d "${replacement#*=}" /f >>"$prefix.log" 2>&1
-        done
+        # One Wine process makes the prefix and writes every setting. With one for each step, a
+        # CI run once saw the third of four fail to start ("ShellExecuteEx failed"): each
+        # process started is one more start that can fail.
+        printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+            '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' \
+            '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+            '"Comic Sans MS"="Comic Neue"' '"MS Sans Serif"="Liberation Sans"' >"$prefix.reg"
+        trap 'rm -f "$prefix.reg"' EXIT
+        "$wine64" reg import "Z:${prefix//\//\\}.reg" >"$prefix.log" 2>&1
         # The registry is written when the server ends; later runs start a fresh one.
         wineserver -w
         echo $made_with >"$prefix/.prepared"
