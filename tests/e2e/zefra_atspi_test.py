@@ -49,7 +49,8 @@ FRONT_ENDS = {
 
 
 def firefox_profile(folder):
-    """A fresh profile that opens the page alone: no first-run tabs nor questions."""
+    """A fresh profile that opens the page alone: no first-run tabs nor questions, and no new
+    tab made ready out of sight, whose document Orca can take for the one being read."""
     profile = folder / "firefox"
     profile.mkdir()
     prefs = {"browser.shell.checkDefaultBrowser": "false",
@@ -57,7 +58,8 @@ def firefox_profile(folder):
              "browser.aboutwelcome.enabled": "false",
              "datareporting.policy.dataSubmissionEnabled": "false",
              "toolkit.telemetry.reportingpolicy.firstRun": "false",
-             "browser.tabs.warnOnClose": "false"}
+             "browser.tabs.warnOnClose": "false",
+             "browser.newtab.preload": "false"}
     (profile / "user.js").write_text(
         "".join(f'user_pref("{name}", {value});\n' for name, value in prefs.items()))
     return profile
