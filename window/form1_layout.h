@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zefra developers
 // SPDX-License-Identifier: MIT
-// The main window as data: its caption, its client size and its controls from back to front.
-// Every front end builds its window from this and from nothing else; all boxes are in twips.
+// The main window as data: its name, its caption, its client size and its controls from back
+// to front. Every front end builds its window from this and from nothing else; all boxes are in
+// twips.
 
 #pragma once
 
@@ -55,13 +56,14 @@ struct Control {
 };
 
 struct Form {
+    const char* name;
     std::u16string_view caption;
     int clientWidth;
     int clientHeight;
     Paint background;
 };
 
-inline constexpr Form kForm1{u"Form1", 6480, 6465, Paint::kButtonFace};
+inline constexpr Form kForm1{"Form1", u"Form1", 6480, 6465, Paint::kButtonFace};
 
 // Free look-alikes of the description's fonts, best first, for systems that lack them.
 struct FontLookAlikes {

@@ -158,6 +158,7 @@ class Form1Test : public QObject {
     void geometryAndOrder() {
         const Shown shown = Show(realSource_);
         QCOMPARE(shown.form->windowTitle(), QStringLiteral("Form1"));
+        QCOMPARE(shown.form->objectName(), QStringLiteral("Form1"));
         QCOMPARE(shown.form->size(), QSize(432, 431));
         QCOMPARE(shown.text1->geometry(), QRect(88, 72, 265, 49));
         QCOMPARE(shown.command1->geometry(), QRect(160, 320, 121, 49));

@@ -15,6 +15,7 @@
 namespace zefra::qt {
 
 Form1::Form1(RandomSource& source, QWidget* parent) : QWidget(parent), askClicks_(*this, source) {
+    setObjectName(QString::fromLatin1(layout::kForm1.name));
     setWindowTitle(ToQString(layout::kForm1.caption));
     resize(layout::TwipsToPixels(layout::kForm1.clientWidth),
            layout::TwipsToPixels(layout::kForm1.clientHeight));

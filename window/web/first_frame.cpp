@@ -138,14 +138,15 @@ FirstFrame MakeFirstFrame() {
                  Escaped(layout::kApplicationTitle) + "\">";
     // The caption is the heading of the page's main part, in which the window stands.
     frame.body = "<h1 class=\"zefra-caption\">" + Escaped(form.caption) +
-                 "</h1>\n<div id=\"zefra-area\">\n<div id=\"Form1\">\n";
+                 "</h1>\n<div id=\"zefra-area\">\n<div id=\"" + form.name +
+                 "\" class=\"zefra-form\">\n";
     // The unit is a CSS pixel where the window fits the screen's width, and less where not;
     // an engine that cannot work that out shows the window at its full size.
     frame.style =
         ":root{--zefra-unit:1px}\n@supports (width: min(1px, 1vw)){:root{--zefra-unit:min(1px, "
         "100vw / " +
-        std::to_string(width) + ")}}\n#zefra-area,#Form1{width:" + Scaled(width) +
-        ";height:" + Scaled(height) + "}\n#Form1{background:" + CssColourOf(form.background) +
+        std::to_string(width) + ")}}\n#zefra-area,.zefra-form{width:" + Scaled(width) +
+        ";height:" + Scaled(height) + "}\n.zefra-form{background:" + CssColourOf(form.background) +
         "}\n";
     const std::string picture = "<svg class=\"zefra-picture\" viewBox=\"0 0 " +
                                 std::to_string(width) + " " + std::to_string(height) +

@@ -11,7 +11,7 @@ var zefraEarlyPress = {
   pressed: false,
   note: function () {
     zefraEarlyPress.pressed = true;
-    document.querySelector('#Form1 textarea').readOnly = true;
+    document.querySelector('.zefra-form textarea').readOnly = true;
   },
 };
 // The focus comes into the question box once the first frame is drawn, unless the user has put
@@ -20,13 +20,13 @@ var zefraEarlyPress = {
 requestAnimationFrame(function () {
   setTimeout(function () {
     if (document.activeElement === document.body) {
-      document.querySelector('#Form1 textarea').focus({ preventScroll: true });
+      document.querySelector('.zefra-form textarea').focus({ preventScroll: true });
     }
   });
 });
 if ('noModule' in HTMLScriptElement.prototype) {
-  document.getElementById('Form1').setAttribute('aria-busy', 'true');
-  document.querySelector('#Form1 button').addEventListener('click', zefraEarlyPress.note);
+  document.querySelector('.zefra-form').setAttribute('aria-busy', 'true');
+  document.querySelector('.zefra-form button').addEventListener('click', zefraEarlyPress.note);
 } else {
   var zefraNeeds = document.querySelector('noscript');
   var zefraLine = document.createElement('p');

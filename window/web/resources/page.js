@@ -31,7 +31,7 @@ var ZefraPage = {
     if (!questionBox || !askButton) return false;
     ZefraPage.questionBox = questionBox;
     ZefraPage.askButton = askButton;
-    ZefraPage.form = document.getElementById('Form1');
+    ZefraPage.form = document.querySelector('.zefra-form');
     askButton.removeEventListener('click', zefraEarlyPress.note);
     askButton.addEventListener('click', ZefraPage.press);
     // Where the program is ready before the engine has drawn its first frame, the focus comes
@@ -118,7 +118,7 @@ var ZefraPage = {
   // The program's last word, in a dialog with the title: once it is dismissed, the window
   // takes no more input.
   stop: function (title, text) {
-    var form = document.getElementById('Form1');
+    var form = document.querySelector('.zefra-form');
     form.setAttribute('aria-busy', 'false');
     ZefraPage.dialog(title, text).addEventListener('close', function () { form.inert = true; });
   },
