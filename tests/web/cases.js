@@ -9,7 +9,7 @@
 // uncaught error, as text). Where it can: accessible(selector) -> { role, name } as the engine
 // tells assistive technology, emulateDark(), and a page opened with scripts: false. What a
 // driver or its engine cannot do, its cannot: { accessibility, scale, dark, scripts,
-// layoutShift } says why; the case prints that.
+// layoutShift, loadConsole } says why; the case prints that.
 'use strict';
 
 const assert = require('node:assert/strict');
@@ -526,6 +526,9 @@ function describeEngine(engine) {
         await until(tab, () => document.getElementById('Form1').inert);
         tabs.delete(tab);
         await tab.close();
+        // The console names the failure, and says nothing else.
+        if (engine.cannot?.loadConsole) without('loadConsole');
+        else assert.notDeepEqual(tab.messages, [], 'the console');
         assert.ok(tab.messages.every((message) => message.includes('runs no WebAssembly')),
           tab.messages.join('\n'));
         // A browser that would never run the program's module says so below the window.

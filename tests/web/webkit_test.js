@@ -116,11 +116,12 @@ const engine = {
     scale: 'W3C WebDriver cannot set the screen\'s resolution; the ball is checked at 1x',
     dark: 'W3C WebDriver cannot switch the theme',
     layoutShift: 'WebKitGTK reports no layout shifts to the page',
+    loadConsole: 'the console is read from inside the page once it has loaded, not during its ' +
+      'load: classic WebDriver has no console log',
     scripts: 'W3C WebDriver cannot turn a page\'s scripts off',
   },
   async start() {
-    console.log('WebKit: the console is read from inside the page once it has loaded, not ' +
-      'during its load: classic WebDriver has no console log');
+    console.log(`WebKit: ${engine.cannot.loadConsole}`);
     // Xvfb picks a free display and writes its number once it is ready for clients.
     display = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1280x1024x24', '-nolisten',
       'tcp'], { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
