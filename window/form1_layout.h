@@ -129,12 +129,13 @@ constexpr bool DrawsText(ControlKind kind) {
 }
 
 // What the front ends take for granted when they build the window: every control that draws
-// text has a font, the names are distinct, and the only input controls are Text1, a text box,
-// and Command1, a button.
+// text has a font, the names are distinct (the form's too: the page gives each its element's
+// id), and the only input controls are Text1, a text box, and Command1, a button.
 constexpr bool FrontEndsCanBuildTheWindow() {
     for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
         const Control& control = kForm1Controls[i];
         if (IndexOfControl(control.name) != i) return false;  // each name once
+        if (std::string_view(control.name) == kForm1.name) return false;
         if (DrawsText(control.kind) && !control.font) return false;
         if ((control.kind == ControlKind::kTextBox) != (i == kText1)) return false;
         if ((control.kind == ControlKind::kPushButton) != (i == kCommand1)) return false;
