@@ -301,7 +301,13 @@ class ZefraThroughAScreenReader(unittest.TestCase):
         # in silence. That the focus starts in the question box shows over AT-SPI and in where
         # Tab takes it; the box's name, once the focus comes back to it.
         orca.after("started", start, r"\bframe\b")
-        orca.after("Tab", key("Tab"), f"ASK {button}")
+        # Just after it starts, Firefox can keep its own focus outside the page for a moment,
+        # though the page's focus is in the box: a Tab then only brings the focus into the page,
+        # to the box, as it would for a user, and the next Tab goes on to ASK.
+        since = len(orca.spoken)
+        orca.after("Tab", key("Tab"), rf"ASK {button}|\bQuestion (text|entry)\b")
+        if not orca.said(f"ASK {button}", since=since):
+            orca.after("Tab, into the page first", key("Tab"), f"ASK {button}")
         orca.after("Space", key("space"), MESSAGE_BOX, re.escape(FIRST_REPLIES[0]), f"OK {button}")
         orca.after("Enter", close_box, f"ASK {button}")
         orca.after("Space, the box empty", key("space"), MESSAGE_BOX, re.escape(PROMPT),
